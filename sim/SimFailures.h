@@ -1,0 +1,15 @@
+// Failure injection: tests name a host or platform operation and how many of its
+// next calls fail; the stand-in implementation of that operation asks ShouldFail.
+#pragma once
+
+#include <string>
+
+namespace sim {
+
+// The next `times` calls of `operation` fail (times < 0: every call until cleared).
+void FailOperation(const std::string& operation, int times = 1);
+void ClearFailures();
+// Called by the stand-ins at the start of an operation; true means "fail this call".
+bool ShouldFail(const char* operation);
+
+}  // namespace sim

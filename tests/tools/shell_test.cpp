@@ -1,0 +1,103 @@
+// The host shell as a person runs it: new, dump, render, run and smoke.
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "tests/TestSupport.h"
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+};
+
+class ShellTest : public ::testing::Test {
+ protected:
+  // Runs the shell with its own registry file; stdout and stderr together.
+  Result Shell(const std::string& args) {
+    std::string command = "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " " + QV_SHELL + " " + args + " 2>&1";
+    Result r;
+    FILE* p = popen(command.c_str(), "r");
+    if (!p) return r;
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) r.out.append(buffer, n);
+    int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+  }
+  TempDir dir;
+};
+
+std::string Bytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(ShellTest, NewThenDumpGivesAnEmptyDesignFile) {
+  std::string dgn = dir.File("empty.dgn");
+  ASSERT_EQ(0, Shell("--design " + dgn + " new").status);
+  Result r = Shell("--quiet --design " + dgn + " dump");
+  ASSERT_EQ(0, r.status) << r.out;
+  auto d = nlohmann::json::parse(r.out);
+  EXPECT_TRUE(d["elements"].empty());
+  EXPECT_EQ("Default", d["levels"][0]["name"]);
+  EXPECT_TRUE(d.contains("units"));
+}
+
+TEST_F(ShellTest, SmokeDrawsSavesAndPictures) {
+  std::string dgn = dir.File("smoke.dgn"), png = dir.File("smoke.png");
+  Result r = Shell("--quiet --design " + dgn + " smoke --picture " + png);
+  ASSERT_EQ(0, r.status) << r.out;
+  std::string picture = Bytes(png);
+  ASSERT_GT(picture.size(), 1000u);
+  EXPECT_EQ("\x89PNG", picture.substr(0, 4));
+  Result dump = Shell("--quiet --design " + dgn + " dump");
+  auto d = nlohmann::json::parse(dump.out);
+  ASSERT_EQ(1u, d["elements"].size());
+  EXPECT_EQ("Smoke", d["elements"][0]["name"]);
+  EXPECT_GT(d["elements"][0]["members"].size(), 8u);
+  ASSERT_EQ(0, Shell("--design " + dgn + " render " + dir.File("again.svg")).status);
+  EXPECT_NE(std::string::npos, Bytes(dir.File("again.svg")).find("<svg"));
+}
+
+TEST_F(ShellTest, BadInputGetsAClearMessageAndChangesNothing) {
+  std::string notes = dir.File("notes.dgn");
+  std::ofstream(notes) << "not a design file";
+  struct Case {
+    std::string args;
+    std::string expected;
+  } cases[] = {
+      {"--design " + notes + " dump", "is not a design file"},
+      {"--design " + notes + " run pump", "is not a design file"},
+      {"--design " + dir.File("missing.dgn") + " dump", "no such file"},
+      {"dump", "--design FILE is needed"},
+      {"--design " + notes + " --cfg NOEQUALS dump", "NAME=VALUE"},
+  };
+  for (const auto& c : cases) {
+    Result r = Shell(c.args);
+    EXPECT_EQ(1, r.status) << c.args;
+    EXPECT_NE(std::string::npos, r.out.find(c.expected)) << c.args << ": " << r.out;
+  }
+  EXPECT_EQ("not a design file", Bytes(notes));
+
+  std::string dgn = dir.File("d.dgn");
+  ASSERT_EQ(0, Shell("--design " + dgn + " new").status);
+  Result r = Shell("--design " + dgn + " run \"keyin NO SUCH COMMAND\"");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("Unknown key-in: NO SUCH COMMAND")) << r.out;
+  r = Shell("--design " + dgn + " run \"point 1\"");
+  EXPECT_NE(std::string::npos, r.out.find("point needs X Y")) << r.out;
+}
+
+TEST_F(ShellTest, ADamagedRegistryFileIsReportedAndKept) {
+  std::string registry = dir.File("registry.json");
+  std::ofstream(registry) << "{ this is not json";
+  std::string dgn = dir.File("d.dgn");
+  Result r = Shell("--design " + dgn + " new");
+  EXPECT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("damaged")) << r.out;
+  EXPECT_EQ("{ this is not json", Bytes(registry));
+}
+
+}  // namespace

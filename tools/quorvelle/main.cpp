@@ -1,0 +1,143 @@
+// quorvelle: the host shell. It plays MicroStation and the person at the keyboard:
+// it opens a design file, loads the module by name, runs its key-ins, gives data
+// points and resets, pumps the window messages and saves the design file.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+#include "sim/SimHost.h"
+#include "sim/SimOutput.h"
+#include "sim/platform/SimPlatform.h"
+#include "tools/quorvelle/ModuleLoader.h"
+#include "tools/quorvelle/Render.h"
+#include "tools/quorvelle/Smoke.h"
+#include "tools/quorvelle/Steps.h"
+
+namespace {
+
+const char* kStepsHelp =
+    "Steps, each one argument (quote it) or one line of a --script file:\n"
+    "  keyin TEXT        run a key-in of the module (e.g. \"keyin QUORVELLE CREATE\")\n"
+    "  point X Y [VIEW]  a data point, in master units\n"
+    "  cursor X Y        move the cursor (dynamics)\n"
+    "  reset             the reset button\n"
+    "  answer N          close the next box with button N\n"
+    "  pump              run the message loop\n"
+    "  undo              take back the last change\n"
+    "  save [PATH]       save the design file\n"
+    "The design file is saved when all steps have run.";
+
+// Configuration variables the host takes from the environment when they are set there.
+const char* kEnvironmentCfgVars[] = {"_USTN_USERNAME", "KORVU_QV_AFM", "KORVU_QV_OPT", "MS_RFDIR"};
+
+void Echo(const sim::OutputEvent& e) {
+  std::string line = std::string("[") + sim::OutputKindName(e.kind) + "]";
+  if (!e.title.empty()) line += " " + e.title + ":";
+  if (!e.text.empty()) line += " " + e.text;
+  if (e.percent >= 0 && e.kind == sim::OutputKind::CompletionUpdate) line += " " + std::to_string(e.percent) + "%";
+  std::cout << line << "\n";
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "quorvelle: " << message << "\n";
+  return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"quorvelle: the host shell that loads the Quorvelle module into a stand-in MicroStation"};
+  app.require_subcommand(1);
+  std::string design, modulePath, registry;
+  std::vector<std::string> cfgs, drives;
+  bool quiet = false;
+  app.add_option("--design", design, "the design file (a Linux path)");
+  app.add_option("--module", modulePath, "the module library (default: next to this program, or $QUORVELLE_MODULE)");
+  app.add_option("--cfg", cfgs, "a configuration variable NAME=VALUE (repeatable)");
+  app.add_option("--drive", drives, "map a drive letter to a folder, C=/some/folder (repeatable)");
+  app.add_option("--registry", registry, "the registry file (default: $QUORVELLE_REGISTRY or ~/.config/quorvelle)");
+  app.add_flag("--quiet", quiet, "do not print prompts, messages and boxes");
+
+  auto* cmdNew = app.add_subcommand("new", "create an empty design file");
+  auto* cmdDump = app.add_subcommand("dump", "print the design file as JSON");
+  std::string picture;
+  auto* cmdRender = app.add_subcommand("render", "draw the design file to a picture (.png or .svg)");
+  cmdRender->add_option("picture", picture, "the picture to write")->required();
+  std::vector<std::string> steps;
+  std::string script;
+  auto* cmdRun = app.add_subcommand("run", "load the module and run steps");
+  cmdRun->add_option("steps", steps, "the steps");
+  cmdRun->add_option("--script", script, "a file of steps, one a line");
+  cmdRun->footer(kStepsHelp);
+  std::string smokePicture;
+  auto* cmdSmoke = app.add_subcommand("smoke", "load the module, draw a sample cell, save and dump it");
+  cmdSmoke->add_option("--picture", smokePicture, "also draw the design file to this picture");
+  CLI11_PARSE(app, argc, argv);
+
+  if (!quiet) sim::SetOutputEcho(Echo);
+  for (const char* name : kEnvironmentCfgVars)
+    if (const char* value = std::getenv(name)) sim::DefineCfgVar(name, value);
+  for (const auto& c : cfgs) {
+    size_t eq = c.find('=');
+    if (eq == std::string::npos || eq == 0) return Fail("--cfg needs NAME=VALUE, not " + c);
+    sim::DefineCfgVar(c.substr(0, eq), c.substr(eq + 1));
+  }
+  for (const auto& d : drives) {
+    if (d.size() < 3 || d[1] != '=' || !sim::MapDrive(d[0], d.substr(2))) return Fail("--drive needs C=/absolute/folder, not " + d);
+  }
+  if (!sim::UseRegistryFile(registry.empty() ? sim::DefaultRegistryPath() : registry))
+    std::cerr << "quorvelle: " << sim::RegistryLoadError() << "\n";
+
+  if (design.empty()) return Fail("--design FILE is needed.");
+  if (*cmdNew) {
+    sim::NewDesignFile(design);
+    std::string error = sim::SaveDesignFile();
+    return error.empty() ? 0 : Fail(error);
+  }
+  if (*cmdSmoke) {
+    sim::NewDesignFile(design);
+  } else if (std::string error = sim::OpenDesignFile(design); !error.empty()) {
+    return Fail(error);
+  }
+  if (*cmdDump) {
+    std::cout << sim::DumpDesignFile() << "\n";
+    return 0;
+  }
+  if (*cmdRender) {
+    std::string error = RenderDesignFile(picture);
+    return error.empty() ? 0 : Fail(error);
+  }
+
+  ModuleLoader module;
+  if (!module.Load(modulePath.empty() ? ModuleLoader::DefaultPath(argv[0]) : modulePath)) return Fail(module.error());
+  module.Initialise();
+  int status = 0;
+  if (*cmdSmoke) {
+    if (std::string error = DrawSmokeSample(); !error.empty()) status = Fail(error);
+  } else if (*cmdRun) {
+    if (!script.empty()) {
+      std::ifstream in(script);
+      if (!in) return Fail("Cannot read the script " + script);
+      for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != '#') steps.push_back(line);
+    }
+    StepRunner runner(module);
+    for (const auto& step : steps)
+      if (std::string error = runner.Run(step); !error.empty()) {
+        status = Fail(error);
+        break;
+      }
+  }
+  module.Unload();
+  sim::PumpMessages();
+  if (std::string error = sim::SaveDesignFile(); !error.empty()) return Fail(error);
+  if (*cmdSmoke) {
+    std::cout << sim::DumpDesignFile() << "\n";
+    if (!smokePicture.empty())
+      if (std::string error = RenderDesignFile(smokePicture); !error.empty()) return Fail(error);
+  }
+  return status;
+}
