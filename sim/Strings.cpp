@@ -1,5 +1,7 @@
 #include "sim/Strings.h"
 
+#include <algorithm>
+
 #include "sim/platform/TextCase.h"
 
 namespace sim {
@@ -73,6 +75,13 @@ std::string Utf16ToUtf8(std::u16string_view s) {
 
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
   return EqualsIgnoringCase(Utf16ToUtf8(a), Utf16ToUtf8(b));
+}
+
+void CopyWide(char16_t* out, int maxChars, std::u16string_view text) {
+  if (!out || maxChars <= 0) return;
+  size_t n = std::min(text.size(), static_cast<size_t>(maxChars - 1));
+  std::copy_n(text.data(), n, out);
+  out[n] = 0;
 }
 
 size_t WideLength(const char16_t* text) {

@@ -15,6 +15,10 @@ std::string Utf16ToUtf8(std::u16string_view text);
 // in sim/platform/TextCase.h.
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
 
+// Copies the text into a buffer of maxChars units, cut to maxChars - 1 and
+// terminated, as the host's extract operations do; nothing for an empty buffer.
+void CopyWide(char16_t* out, int maxChars, std::u16string_view text);
+
 // Length of a NUL-terminated wide string.
 size_t WideLength(const char16_t* text);
 

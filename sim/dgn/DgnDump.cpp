@@ -47,12 +47,9 @@ void AddGeometry(ordered_json& j, const DgnModel& m, const ElementNode& node) {
     case CELL_HEADER_ELM: {
       ordered_json members = ordered_json::array();
       for (const auto& mem : node.members) members.push_back(DumpNode(m, mem));
-      DPoint3d s{Norm(Column(el.matrix, 0)), Norm(Column(el.matrix, 1)), Norm(Column(el.matrix, 2))};
       RotMatrix r;
-      for (int c = 0; c < 3; ++c) {
-        double n = c == 0 ? s.x : c == 1 ? s.y : s.z;
-        SetColumn(r, c, n > 0 ? Scale(Column(el.matrix, c), 1 / n) : Column(RotMatrix{}, c));
-      }
+      DPoint3d s;
+      SplitCellMatrix(el.matrix, &r, &s);
       j["name"] = Utf16ToUtf8(el.name);
       j["origin"] = Point(m, el.origin);
       j["rotation"] = Matrix(r);

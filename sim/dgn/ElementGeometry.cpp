@@ -141,6 +141,20 @@ void TransformNode(ElementNode& node, const Transform& t) {
   for (auto& m : node.members) TransformNode(m, t);
 }
 
+void SplitCellMatrix(const RotMatrix& matrix, RotMatrix* rotation, DPoint3d* scale) {
+  DPoint3d s{Norm(Column(matrix, 0)), Norm(Column(matrix, 1)), Norm(Column(matrix, 2))};
+  RotMatrix r;
+  const double norms[3] = {s.x, s.y, s.z};
+  for (int c = 0; c < 3; ++c)
+    SetColumn(r, c, norms[c] > 0 ? Scale(Column(matrix, c), 1 / norms[c]) : Column(RotMatrix{}, c));
+  if (Dot(Cross(Column(r, 0), Column(r, 1)), Column(r, 2)) < 0) {
+    s.x = -s.x;
+    SetColumn(r, 0, Scale(Column(r, 0), -1));
+  }
+  if (rotation) *rotation = r;
+  if (scale) *scale = s;
+}
+
 std::vector<DPoint3d> CurvePoints(const MSElement& el, int segments) {
   std::vector<DPoint3d> pts;
   double start = el.type == ARC_ELM ? el.start : 0;

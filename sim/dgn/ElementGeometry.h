@@ -24,6 +24,10 @@ void TransformNode(ElementNode& node, const Transform& t);
 Range3d ElementRange(const MSElement& el);
 Range3d NodeRange(const ElementNode& node);
 
+// A cell header's matrix split into its rotation (orthonormal, right-handed) and
+// scale; a mirrored cell reports a negative x scale.
+void SplitCellMatrix(const RotMatrix& matrix, RotMatrix* rotation, DPoint3d* scale);
+
 // Points along an ellipse or arc (the whole ellipse for an ellipse).
 std::vector<DPoint3d> CurvePoints(const MSElement& el, int segments = 64);
 

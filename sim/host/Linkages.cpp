@@ -3,14 +3,9 @@
 
 #include "host/mslinkage.h"
 #include "sim/SimFailures.h"
+#include "sim/Strings.h"
 
 namespace {
-
-void CopyOut(MSWChar* string, int maxChars, const std::u16string& text) {
-  size_t n = std::min(text.size(), static_cast<size_t>(maxChars - 1));
-  std::memcpy(string, text.data(), n * sizeof(MSWChar));
-  string[n] = 0;
-}
 
 // Fails when the element would outgrow the host's element size with the linkage.
 bool Fits(const MSElement& el) { return mdlElement_size(&el) <= MAX_ELEMENT_SIZE; }
@@ -32,7 +27,7 @@ StatusInt mdlLinkage_extractStringLinkageByIndex(UShort* linkageKey, MSWChar* st
   if (!element || index < 0 || static_cast<size_t>(index) >= element->linkages.size()) return ERROR;
   const StringLinkage& l = element->linkages[index];
   if (linkageKey) *linkageKey = l.key;
-  if (string && maxChars > 0) CopyOut(string, maxChars, l.text);
+  if (string && maxChars > 0) sim::CopyWide(string, maxChars, l.text);
   return SUCCESS;
 }
 
@@ -41,7 +36,7 @@ StatusInt mdlLinkage_extractNamedStringLinkageByIndex(MSWChar* string, int maxCh
   if (!element || index < 0) return ERROR;
   for (const auto& l : element->linkages)
     if (l.key == linkageKey && index-- == 0) {
-      if (string && maxChars > 0) CopyOut(string, maxChars, l.text);
+      if (string && maxChars > 0) sim::CopyWide(string, maxChars, l.text);
       return SUCCESS;
     }
   return ERROR;

@@ -107,9 +107,7 @@ StatusInt mdlLevel_getName(MSWChar* name, int maxChars, DgnModelRefP modelRef, L
   if (!m || !name || maxChars <= 0) return ERROR;
   const LevelRecord* l = m->FindLevel(levelId);
   if (!l) return ERROR;
-  size_t n = std::min(l->name.size(), static_cast<size_t>(maxChars - 1));
-  std::memcpy(name, l->name.data(), n * sizeof(MSWChar));
-  name[n] = 0;
+  sim::CopyWide(name, maxChars, l->name);
   return SUCCESS;
 }
 

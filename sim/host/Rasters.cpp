@@ -6,6 +6,7 @@
 #include "host/msview.h"
 #include "platform/paths.h"
 #include "sim/SimFailures.h"
+#include "sim/Strings.h"
 #include "sim/host/HostState.h"
 
 namespace {
@@ -80,8 +81,7 @@ StatusInt mdlRaster_extendedInfoGet(RasterExtendedInfo* info, DgnRasterP raster)
   if (!info || !Attached(raster)) return ERROR;
   *info = RasterExtendedInfo{};
   info->mask = raster->extendedMask;
-  size_t n = std::min(raster->logicalName.size(), std::size(info->logicalName) - 1);
-  std::memcpy(info->logicalName, raster->logicalName.data(), n * sizeof(MSWChar));
+  sim::CopyWide(info->logicalName, static_cast<int>(std::size(info->logicalName)), raster->logicalName);
   return SUCCESS;
 }
 

@@ -105,9 +105,7 @@ StatusInt mdlText_extractShape(DPoint3d shape[5], DPoint3d* userOrigin, const MS
 
 StatusInt mdlText_extractStringW(MSWChar* string, int maxChars, const MSElement* text) {
   if (!string || maxChars <= 0 || !text || text->type != TEXT_ELM) return ERROR;
-  size_t n = std::min(text->text.size(), static_cast<size_t>(maxChars - 1));
-  std::memcpy(string, text->text.data(), n * sizeof(MSWChar));
-  string[n] = 0;
+  sim::CopyWide(string, maxChars, text->text);
   return SUCCESS;
 }
 
