@@ -1,18 +1,159 @@
-// The module's entry points as the host loads and unloads it.
-#include "host/mscommand.h"
+// The module's exports: what the host calls when it loads and unloads the module
+// and for every command and command step.
+#include <string>
+
+#include "app/AcadFunc.h"
+#include "app/AppTexts.h"
+#include "app/Exports.h"
+#include "app/Lifecycle.h"
+#include "app/ModuleState.h"
+#include "app/NotAvailable.h"
+#include "app/ModuleStateScope.h"
+#include "app/TableCell.h"
+#include "host/msmodel.h"
+#include "host/msoutput.h"
+#include "host/msscan.h"
+#include "host/msstate.h"
+#include "settings/Profile.h"
+
 
 extern "C" {
 
-int InitApplicationDll() { return 0; }
+int InitApplicationDll() {
+  ModuleStateScope scope;
+  DPoint3d points[2] = {{0, 0, 0}, {1, 0, 0}};
+  mdlLine_create(&patternTemplate, nullptr, points);
+  return 0;
+}
 
-int UnloadApplicationDll() { return 0; }
+int UnloadApplicationDll() {
+  ModuleStateScope scope;
+  CleanUpEnvironment();
+  return 0;
+}
 
-const MdlCommandEntry* mdlApplication_commandTable(int* count) {
-  static const MdlCommandEntry table[] = {
-      {"QUORVELLE UNLOAD", "UnloadApplicationDll", MdlCommandKind::NoArgs, reinterpret_cast<void*>(&UnloadApplicationDll)},
-  };
-  if (count) *count = static_cast<int>(sizeof table / sizeof table[0]);
-  return table;
+int Quorvelle_Create_Start() {
+  ModuleStateScope scope;
+  return CAcadFunc::CreateQuorvelle_Start();
+}
+
+int Quorvelle_Create_Accept(DPoint3d* point, int view) {
+  ModuleStateScope scope;
+  return CAcadFunc::CreateQuorvelle_Accept(point, view);
+}
+
+int Quorvelle_Edit_Accept(DPoint3d* point, int view) {
+  ModuleStateScope scope;
+  CAcadFunc::EditQuorvelle_Accept(point, view);
+  return 1;
+}
+
+void Quorvelle_Update_Start() {
+  ModuleStateScope scope;
+  CAcadFunc::UpdateQuorvelle_Start();
+}
+
+void Quorvelle_Update_All() {
+  ModuleStateScope scope;
+  CAcadFunc::UpdateQuorvelle_All();
+}
+
+void Quorvelle_Update_Selected() {
+  ModuleStateScope scope;
+  CAcadFunc::UpdateQuorvelle_Selected();
+}
+
+int Quorvelle_Filter(int, int, DgnModelRefP modelRef, ULong filePos) {
+  ModuleStateScope scope;
+  if (!moduleIdle) return 0;  // no table is picked while an operation runs
+  MSElement element;
+  if (mdlElement_read(&element, modelRef, filePos) != SUCCESS) return 0;
+  return IsQuorvelleCell(&element);
+}
+
+int Quorvelle_Reset() {
+  ModuleStateScope scope;
+  mdlState_startDefaultCommand();
+  return 1;
+}
+
+int Quorvelle_CleanUp() {
+  ModuleStateScope scope;
+  mdlSelect_freeAll();
+  CleanUpEnvironment();
+  return 1;
+}
+
+int Quorvelle_TurnAutoUpdate() {
+  ModuleStateScope scope;
+  int enabled = GetProfileInt(kProductSection, kValueAutoUpdateAll, 0) == 0 ? 1 : 0;
+  WriteProfileInt(kProductSection, kValueAutoUpdateAll, enabled);
+  mdlDialog_openMessageBox(DIALOGID_MsgBoxOK, enabled ? kAutoUpdateEnabled : kAutoUpdateDisabled,
+                           MSGBOX_ICON_INFORMATION);
+  return 1;
+}
+
+int IsAutoUpdate() {
+  ModuleStateScope scope;
+  return GetProfileInt(kProductSection, kValueAutoUpdateAll, 0);
+}
+
+int IsAttachAppMenu() {
+  ModuleStateScope scope;
+  DWORD value = 0;
+  ReadRegistryDword(HKEY_LOCAL_MACHINE, std::string("SOFTWARE\\") + kRegistryRoot + "\\" + kProductSection,
+                    kValueAttachAppMenu, &value);
+  return static_cast<int>(value);
+}
+
+void Quorvelle_ManageFontMap() {
+  ModuleStateScope scope;
+  ReportNotAvailable("The font map");
+  mdlState_startDefaultCommand();
+}
+
+void Quorvelle_ManageLink() {
+  ModuleStateScope scope;
+  ReportNotAvailable("The link manager");
+}
+
+void Quorvelle_ReplaceLink(const char*) {
+  ModuleStateScope scope;
+  ReportNotAvailable("Replacing links");
+}
+
+int Quorvelle_ImportMultiTables_Start() {
+  ModuleStateScope scope;
+  return CAcadFunc::ImportMultiTables_Start();
+}
+
+int Product_Help() {
+  ModuleStateScope scope;
+  ReportNotAvailable("Help");
+  return 1;
+}
+
+void Product_Support() {
+  ModuleStateScope scope;
+  ReportNotAvailable("Support");
+}
+
+int Product_About() {
+  ModuleStateScope scope;
+  ReportNotAvailable("About");
+  return 1;
+}
+
+int Product_CheckUpdate() {
+  ModuleStateScope scope;
+  ReportNotAvailable("Check for Update");
+  return 1;
+}
+
+int Product_Demo() {
+  ModuleStateScope scope;
+  ReportNotAvailable("The demonstration page");
+  return 1;
 }
 
 }  // extern "C"

@@ -24,6 +24,12 @@ TempDir::~TempDir() {
 void HostTest::SetUp() {
   sim::ResetPlatform();
   sim::UseInMemoryRegistry();
+  // The user's own folders are never touched by a test: each test has its own.
+  const std::pair<int, const char*> folders[] = {{5, "Documents"}, {26, "AppData"}, {35, "ProgramData"}};
+  for (const auto& [csidl, name] : folders) {
+    std::filesystem::create_directories(dir.path() / name);
+    sim::SetSpecialFolder(csidl, (dir.path() / name).string());
+  }
   sim::ResetHost();
 }
 

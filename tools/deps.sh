@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
   libcairo2-dev libfreetype-dev libfontconfig-dev fontconfig fonts-liberation
+  clang libclang-rt-14-dev
 )
 
 missing=()

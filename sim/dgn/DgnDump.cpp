@@ -115,6 +115,10 @@ ordered_json DumpModel(const DgnModel& m) {
   for (const auto& l : m.levels) levels.push_back({{"id", l.id}, {"name", Utf16ToUtf8(l.name)}});
   j["levels"] = levels;
   j["activeLevel"] = m.activeLevel;
+  ordered_json fonts = ordered_json::array();
+  for (const auto& f : m.fonts) fonts.push_back({{"number", f.number}, {"kind", f.type}, {"name", Utf16ToUtf8(f.name)}});
+  j["fonts"] = fonts;
+  j["activeFont"] = m.activeFont;
   ordered_json elements = ordered_json::array();
   for (const auto& [pos, rec] : m.elements) {
     if (rec->deleted) continue;

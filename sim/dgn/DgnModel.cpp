@@ -95,6 +95,8 @@ DgnModel::DgnModel() {
   levels.push_back({LEVEL_DEFAULT_LEVEL_ID, u"Default"});
   colors = DefaultColorTable();
   cache.model = this;
+  dgnFile.model = this;
+  fonts.push_back({0, FONTTYPE_DGN, u"STANDARD"});
 }
 
 ElementRefRecord* DgnModel::Find(ULong filePos) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/mselement.h"
+#include "host/msfont.h"
 #include "host/msmodel.h"
 #include "host/msraster.h"
 
@@ -29,6 +30,17 @@ struct ElementNode {
 
 struct DgnCache {
   DgnModel* model = nullptr;
+};
+
+struct MSDgnFile {
+  DgnModel* model = nullptr;
+};
+
+// A font the design file has numbered.
+struct FontNumberEntry {
+  UInt32 number = 0;
+  int type = FONTTYPE_DGN;
+  std::u16string name;
 };
 
 // A top-level element of the model. Its address is its ElementRef and stays valid
@@ -83,6 +95,9 @@ struct DgnModel {
   ULong nextFilePos = 1;
   std::vector<std::unique_ptr<DgnRaster>> rasters;  // attached and detached
   DgnCache cache;
+  MSDgnFile dgnFile;
+  FontNumMap fontNumMap{&dgnFile};
+  std::vector<FontNumberEntry> fonts;  // resource font 0 from the start
 
   // Undo: the state of a file position before each change (none: it did not exist).
   struct UndoStep {

@@ -31,6 +31,7 @@ CREATE TABLE IF NOT EXISTS elements(filepos INTEGER PRIMARY KEY, id INTEGER NOT 
 CREATE TABLE IF NOT EXISTS xattributes(filepos INTEGER NOT NULL, seq INTEGER NOT NULL, major INTEGER NOT NULL,
   minor INTEGER NOT NULL, xid INTEGER NOT NULL, data BLOB, PRIMARY KEY(filepos, seq));
 CREATE TABLE IF NOT EXISTS rasters(seq INTEGER PRIMARY KEY, body TEXT NOT NULL);
+CREATE TABLE IF NOT EXISTS fonts(number INTEGER PRIMARY KEY, kind INTEGER NOT NULL, name TEXT NOT NULL);
 )";
 
 class Db {
@@ -150,7 +151,7 @@ void ReadRaster(const json& j, DgnRaster& r) {
 void WriteAll(Db& db, const DgnModel& m) {
   db.Exec("BEGIN IMMEDIATE");
   db.Exec(kSchema);
-  for (const char* table : {"meta", "levels", "library_levels", "colors", "elements", "xattributes", "rasters"})
+  for (const char* table : {"meta", "levels", "library_levels", "colors", "elements", "xattributes", "rasters", "fonts"})
     db.Exec((std::string("DELETE FROM ") + table).c_str());
   {
     Stmt st(db, "INSERT INTO meta(key, value) VALUES(?, ?)");
@@ -197,6 +198,11 @@ void WriteAll(Db& db, const DgnModel& m) {
             .BindBlob(6, x.data)
             .Run();
     }
+  }
+  {
+    Stmt st(db, "INSERT INTO fonts(number, kind, name) VALUES(?, ?, ?)");
+    for (const auto& f : m.fonts)
+      st.Bind(1, static_cast<long long>(f.number)).Bind(2, static_cast<long long>(f.type)).Bind(3, StoredText(f.name).dump()).Run();
   }
   {
     Stmt st(db, "INSERT INTO rasters(seq, body) VALUES(?, ?)");
@@ -281,6 +287,12 @@ void ReadAll(Db& db, DgnModel& m) {
     if (!rec) throw std::runtime_error("an extended attribute belongs to no element");
     rec->xattributes.push_back({static_cast<UInt16>(st.Int(1)), static_cast<UInt16>(st.Int(2)),
                                 static_cast<UInt32>(st.Int(3)), st.Blob(4)});
+  }
+  m.fonts.clear();
+  for (Stmt st(db, "SELECT number, kind, name FROM fonts ORDER BY number"); st.Next();) {
+    long long kind = st.Int(1);
+    if (kind < FONTTYPE_DGN || kind > FONTTYPE_SHX || st.Int(0) < 0) throw std::runtime_error("a font entry is malformed");
+    m.fonts.push_back({static_cast<UInt32>(st.Int(0)), static_cast<int>(kind), ReadStoredText(json::parse(st.Text(2)))});
   }
   for (Stmt st(db, "SELECT body FROM rasters ORDER BY seq"); st.Next();) {
     auto r = std::make_unique<DgnRaster>();

@@ -2,8 +2,11 @@
 
 #include "sim/platform/DriveMap.h"
 #include "sim/platform/FileMapping.h"
+#include "sim/platform/ItemIdLists.h"
 #include "sim/platform/KernelObjects.h"
+#include "sim/platform/LoadedLibraries.h"
 #include "sim/platform/MessageQueue.h"
+#include "sim/platform/SpecialFolderTable.h"
 #include "sim/platform/WindowTable.h"
 
 namespace sim {
@@ -15,6 +18,9 @@ void ResetPlatform() {
   CloseAllKernelObjects();
   ResetFileMappings();
   ResetDriveMap();
+  ResetSpecialFolders();
+  FreeAllItemIdLists();
+  FreeAllLibraries();
 }
 
 }  // namespace sim

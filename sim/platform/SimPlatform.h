@@ -13,11 +13,13 @@ namespace sim {
 //   DeleteFileA, CreateDirectoryA, RemoveDirectoryA, MoveFileExA, CopyFileA:
 //     ERROR_ACCESS_DENIED;
 //   WriteFile: ERROR_DISK_FULL;
-//   CreateFileMappingA, MapViewOfFile, CreateWindowExA: ERROR_NOT_ENOUGH_MEMORY.
+//   CreateFileMappingA, MapViewOfFile, CreateWindowExA: ERROR_NOT_ENOUGH_MEMORY;
+//   SHGetSpecialFolderLocation: E_FAIL; SHGetSpecialFolderPathA: FALSE.
 
 // Everything back to a clean state: an empty registry in memory, no windows, window
 // classes or queued messages, no open handles, views or sections, the drive letters
-// of the environment. No window procedure is called.
+// of the environment, the special folders of the environment, every loaded library
+// freed and every item identifier list released. No window procedure is called.
 void ResetPlatform();
 
 // --- Registry ---
@@ -65,9 +67,25 @@ std::string ToLinuxPath(const std::string& windowsPath);
 // Z:. "" for a name no Windows path can hold (one with a backslash, say).
 std::string ToWindowsPath(const std::string& linuxPath);
 
+// --- Special folders ---
+// CSIDL_PERSONAL (5), CSIDL_APPDATA (26) and CSIDL_COMMON_APPDATA (35) stand for
+// Linux folders: the one chosen here, else the absolute folder in
+// QUORVELLE_PERSONAL, QUORVELLE_APPDATA or QUORVELLE_COMMON_APPDATA, else
+// Documents, AppData or ProgramData under $XDG_DATA_HOME/quorvelle (by default
+// ~/.local/share/quorvelle). The shell finds a folder that does not exist only when
+// asked to create it.
+
+// An absolute Linux folder, or "" to make the folder unavailable; false for a
+// number the stand-in does not know or a relative folder.
+bool SetSpecialFolder(int csidl, const std::string& linuxFolder);
+// The Linux folder in force, or "" when the folder is unavailable.
+std::string SpecialFolder(int csidl);
+
 // --- Handles (for checking that every handle and view was released) ---
 
 std::size_t OpenHandleCount();  // files and file-mapping sections
 std::size_t MappedViewCount();
+std::size_t LoadedLibraryCount();     // LoadLibraryA calls not yet matched by FreeLibrary
+std::size_t ShellMemoryBlockCount();  // item identifier lists not yet given to CoTaskMemFree
 
 }  // namespace sim

@@ -1,8 +1,10 @@
 #include "tools/quorvelle/Steps.h"
 
+#include <iostream>
 #include <sstream>
 #include <vector>
 
+#include "host/msstate.h"
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
 #include "sim/platform/SimPlatform.h"
@@ -32,9 +34,25 @@ std::string StepRunner::Keyin(const std::string& text) {
   std::string rest;
   const MdlCommandEntry* entry = module_.Find(text, &rest);
   if (!entry) return "Unknown key-in: " + text;
+  if (entry->dataPoint) {
+    auto dataPoint = reinterpret_cast<StateFunc_DataPoint>(entry->dataPoint);
+    auto reset = reinterpret_cast<StateFunc_NoArgs>(entry->reset);
+    auto cleanup = reinterpret_cast<StateFunc_NoArgs>(entry->cleanup);
+    if (entry->filter) {
+      mdlState_startModifyCommand(reset, dataPoint, nullptr, cleanup, entry->keyin, entry->prompt, 0, 1);
+      mdlLocate_setFunction(LOCATE_POSTLOCATE, reinterpret_cast<LocateFunc_Filter>(entry->filter));
+    } else {
+      mdlState_startPrimitive(dataPoint, reset, entry->keyin, entry->prompt);
+      if (cleanup) mdlState_setFunction(STATE_CLEANUP, cleanup);
+    }
+  }
+  if (!entry->function) return "";
   switch (entry->kind) {
     case MdlCommandKind::NoArgs:
       reinterpret_cast<int (*)()>(entry->function)();
+      break;
+    case MdlCommandKind::Query:
+      std::cout << "[" << entry->keyin << "] " << reinterpret_cast<int (*)()>(entry->function)() << "\n";
       break;
     case MdlCommandKind::NoResult:
       reinterpret_cast<void (*)()>(entry->function)();
@@ -42,8 +60,6 @@ std::string StepRunner::Keyin(const std::string& text) {
     case MdlCommandKind::Text:
       reinterpret_cast<void (*)(const char*)>(entry->function)(rest.empty() ? nullptr : rest.c_str());
       break;
-    case MdlCommandKind::DataPoint:
-      return std::string("The key-in ") + entry->keyin + " takes a data point: give it with a point step.";
   }
   return "";
 }

@@ -10,6 +10,7 @@
 
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
+#include "sim/addin_library/AddinInstall.h"
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/Render.h"
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
     return error.empty() ? 0 : Fail(error);
   }
 
+  // The companion add-in's library, where an installation of Excel's add-in would put it.
+  if (std::string error = sim::InstallAddinLibraryStandIn(); !error.empty()) std::cerr << "quorvelle: " << error << "\n";
   ModuleLoader module;
   if (!module.Load(modulePath.empty() ? ModuleLoader::DefaultPath(argv[0]) : modulePath)) return Fail(module.error());
   module.Initialise();

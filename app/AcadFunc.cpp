@@ -1,0 +1,81 @@
+// The command steps. Each runs inside the guard of its command; the flows behind the
+// steps of the table commands are being built, and until a flow is there its step
+// says so in the message field instead of doing nothing.
+#include "app/AcadFunc.h"
+
+#include <string>
+
+#include "app/CommandGuard.h"
+#include "app/Lifecycle.h"
+#include "app/ModuleState.h"
+#include "app/NotAvailable.h"
+#include "host/msoutput.h"
+#include "host/msstate.h"
+
+namespace {
+
+// The clean-up the update commands run in their handlers.
+void CleanUpAndEnd() {
+  CleanUpEnvironment();
+  mdlState_startDefaultCommand();
+}
+
+}  // namespace
+
+int CAcadFunc::CreateQuorvelle_Start() {
+  RunGuarded({"CAcadFunc::CreateQuorvelle_Start", "Error raise in CreateQuorvelle_Start"},
+             [] { CreateQuorvelle_CallBack(); });
+  return 1;
+}
+
+void CAcadFunc::CreateQuorvelle_CallBack() {
+  RunGuarded({"CAcadFunc::CreateQuorvelle_CallBack", "Error raised in CreateQuorvelle_CallBack"},
+             [] { ReportNotAvailable("Placing a table"); });
+}
+
+int CAcadFunc::CreateQuorvelle_Accept(DPoint3d*, int) {
+  ReportNotAvailable("Placing a table");
+  return 1;
+}
+
+int CAcadFunc::EditQuorvelle_Accept(DPoint3d*, int view) {
+  RunGuarded({"CAcadFunc::EditQuorvelle_Accept", "Error raise in Quorvelle_Edit_Accept"}, [view] {
+    workingView = view;
+    EditQuorvelle_CallBack();
+  });
+  return 1;
+}
+
+void CAcadFunc::EditQuorvelle_CallBack() {
+  RunGuarded({"CAcadFunc::EditQuorvelle_CallBack", "Unknown error raise in Quorvelle_Edit_CallBack"},
+             [] { ReportNotAvailable("Editing a table"); });
+}
+
+void CAcadFunc::UpdateQuorvelle_Start() {
+  RunGuarded({"CAcadFunc::UpdateQuorvelle_Start", "Error raise in UpdateQuorvelle_Start"},
+             [] { ReportNotAvailable("Updating tables"); });
+}
+
+int CAcadFunc::UpdateQuorvelle_Accept(DPoint3d*, int) {
+  RunGuarded({"CAcadFunc::UpdateQuorvelle_Accept", "Unknown error raise in Quorvelle_Update_Accept."},
+             [] { ReportNotAvailable("Updating a table"); });
+  return 1;
+}
+
+void CAcadFunc::UpdateQuorvelle_Selected() {
+  CommandGuard guard{"CAcadFunc::UpdateQuorvelle_Selected", "Error raise in Quorvelle_Update_Accept", true,
+                     CleanUpAndEnd};
+  RunGuarded(guard, [] { ReportNotAvailable("Updating the selected tables"); });
+}
+
+void CAcadFunc::UpdateQuorvelle_All() {
+  RunGuarded({"CAcadFunc::UpdateQuorvelle_All", "Error raise in UpdateQuorvelle_All"},
+             [] { ReportNotAvailable("Updating all tables"); });
+}
+
+int CAcadFunc::ImportMultiTables_Start() {
+  ImportMultiTables_CallBack();
+  return 1;
+}
+
+void CAcadFunc::ImportMultiTables_CallBack() { ReportNotAvailable("Importing several ranges"); }

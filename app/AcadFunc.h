@@ -1,0 +1,22 @@
+// The commands: one static operation per command step.
+#pragma once
+
+#include "host/msgeom.h"
+
+class CAcadFunc {
+ public:
+  virtual ~CAcadFunc() = default;
+  CAcadFunc() = delete;
+
+  static int CreateQuorvelle_Start();
+  static void CreateQuorvelle_CallBack();
+  static int CreateQuorvelle_Accept(DPoint3d* point, int view);
+  static int EditQuorvelle_Accept(DPoint3d* point, int view);
+  static void EditQuorvelle_CallBack();
+  static void UpdateQuorvelle_Start();
+  static int UpdateQuorvelle_Accept(DPoint3d* point, int view);
+  static void UpdateQuorvelle_Selected();
+  static void UpdateQuorvelle_All();
+  static int ImportMultiTables_Start();
+  static void ImportMultiTables_CallBack();
+};

@@ -1,0 +1,91 @@
+#include "app/Lifecycle.h"
+
+#include <cstring>
+
+#include "app/AppTexts.h"
+#include "app/ModuleState.h"
+#include "app/ModuleTable.h"
+#include "app/SignalDlg.h"
+#include "excel/AddinContract.h"
+#include "excel/AddinRegistration.h"
+#include "host/mselmdscr.h"
+#include "host/mssystem.h"
+#include "host/msview.h"
+#include "platform/paths.h"
+#include "settings/Profile.h"
+
+namespace {
+
+// The folder of the active design file, with its trailing backslash.
+std::string DesignFolder() {
+  char folder[sizeof tcbP->dgnfilenm + 2] = {};
+  std::strncpy(folder, tcbP->dgnfilenm, sizeof tcbP->dgnfilenm);
+  PathRemoveFileSpecA(folder);
+  std::string result = folder;
+  if (!result.empty() && result.back() != '\\') result += '\\';
+  return result;
+}
+
+// Writes the value from the expanded configuration variable: empty first, then the
+// variable's value when it is defined.
+void WriteFromCfgVar(const char* entry, const char* variable) {
+  WriteProfileString(kProductSection, entry, "");
+  if (char* value = mdlSystem_getExpandedCfgVar(variable)) {
+    WriteProfileString(kProductSection, entry, value);
+    mdlSystem_freeCfgVarBuffer(value);
+  }
+}
+
+void WriteSettingsForAddin() {
+  WriteProfileString(kProductSection, kValueCurDrawingFolder, DesignFolder());
+  WriteProfileInt(kProductSection, kValueFuncState, FuncState);
+  if (char* user = mdlSystem_getExpandedCfgVar(kCfgUserName)) {
+    WriteProfileString(kProductSection, kValueCurWorkspaceName, user);
+    mdlSystem_freeCfgVarBuffer(user);
+  }
+  WriteFromCfgVar(kValueAfmFile, kCfgFontMapFile);
+  WriteFromCfgVar(kValueOptFile, kCfgOptionsFile);
+}
+
+}  // namespace
+
+int InitEnvironment(CQuorvelle* table) {
+  moduleIdle = 0;
+  listImportMode = 0;
+  WriteSettingsForAddin();
+  if (!EnsureAddinRegistered()) return 0;
+  if (!signalWindow) {
+    auto* window = new CSignalDlg;
+    if (!window->Create(mdlNativeWindow_getMainHandle(0))) {
+      delete window;
+      return 0;
+    }
+    ShowWindow(window->GetSafeHwnd(), SW_HIDE);
+    signalWindow = window;
+  }
+  if (table)
+    signalWindow->currentTable = table;
+  else
+    signalWindow->noAutoOutput = 1;
+  if (FuncState != kFuncUpdate) PublishExchangeMapping();
+  return 1;
+}
+
+int CleanUpEnvironment() {
+  moduleTable.Reset();
+  currentOptionSet = nullptr;
+  if (signalWindow) {
+    while (!signalWindow->furtherTables.empty()) signalWindow->furtherTables.pop_back();
+    signalWindow->DestroyWindow();  // quits the Excel instance the window started
+    delete signalWindow;
+    signalWindow = nullptr;
+  }
+  CloseExchangeMapping();
+  if (pendingTableCell) mdlElmdscr_freeAll(&pendingTableCell);
+  DisableAddinLoading();
+  workingView = -1;
+  FuncState = kFuncCreate;
+  moduleIdle = 1;
+  listImportMode = 0;
+  return 1;
+}

@@ -1,0 +1,9 @@
+// The base of the model's objects: a run-time class name and a schema number.
+#pragma once
+
+class CSerialisable {
+ public:
+  static constexpr int kSchema = 1;
+  virtual ~CSerialisable() = default;
+  virtual const char* GetRuntimeClassName() const = 0;
+};

@@ -1,0 +1,21 @@
+// The fonts this host knows: its resource fonts (DGN), a few SHX fonts, and the
+// TrueType fonts installed on the machine as fontconfig lists them. The Windows fonts
+// Arial, Times New Roman and Courier New are offered under their own names, backed by
+// the metric-compatible Liberation families when those are installed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/msfont.h"
+
+namespace sim {
+
+// Every installed font, read once.
+const std::vector<Font>& InstalledFonts();
+// The installed font of that kind and name (ignoring case), or null.
+const Font* FindInstalledFont(int type, const std::u16string& name);
+// The resource number of a DGN font, or -1.
+int ResourceFontNumber(const std::u16string& name);
+
+}  // namespace sim

@@ -1,0 +1,24 @@
+// Scaffolding for tests of the commands: the module loaded (its exports called as
+// the host calls them) with the add-in's class already registered.
+#pragma once
+
+#include <string>
+
+#include "excel/ExcelApplication.h"
+#include "tests/TestSupport.h"
+
+class ModuleTest : public HostTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // The class key of the companion add-in, as its installation leaves it.
+  static void RegisterAddinClass();
+};
+
+// An Excel that records what the module asks of it.
+class RecordingExcel : public ExcelApplication {
+ public:
+  void SetDisplayAlerts(bool on) override { calls += on ? "alerts on;" : "alerts off;"; }
+  void Quit() override { calls += "quit;"; }
+  std::string calls;
+};
