@@ -1,5 +1,8 @@
 #include "settings/ExcelFontMap.h"
 
+#include "host/msmodel.h"
+#include "settings/FontMapTexts.h"
+#include "settings/FontResolution.h"
 #include "support/TextCompare.h"
 
 std::string FontStyleText(bool bold, bool italic) {
@@ -43,4 +46,33 @@ void ExcelFontMapArray::Lookup(const std::string& face, const std::string& style
       if (fontNum) *fontNum = e.m_nFontNum;
       if (fontType) *fontType = e.m_nFontType;
     }
+}
+
+void ExcelFontMap::SetMSFont(const std::string& d) {
+  if (d.empty()) return;
+  const std::pair<const char*, int> labels[] = {
+      {kLabelDgn, kFontKindDgn}, {kLabelShx, kFontKindShx}, {kLabelTrueType, kFontKindTrueType}};
+  for (const auto& [label, kind] : labels)
+    if (StartsWithNoCase(d, label)) {
+      m_strMSFont = d.substr(std::string_view(label).size());
+      m_nFontType = kind;
+      m_nFontNum = FindMSFontNumber(m_strMSFont, m_nFontType);
+    }
+  if (EqualsNoCase(d, kActiveFont)) {
+    UInt32 active = 0;
+    if (mdlParams_getActive(&active, ACTIVEPARAM_FONT) == SUCCESS) m_nFontNum = static_cast<int>(active);
+  }
+}
+
+void ExcelFontMapArray::MergeFrom(const ExcelFontMapArray& source, const std::string& defaultDisplayName) {
+  for (auto& e : entries) {
+    ExcelFontMap t;
+    t.m_strExcelFont = e.m_strExcelFont;
+    t.m_strStyle = e.m_strStyle;
+    source.Lookup(t.m_strExcelFont, t.m_strStyle, &t.m_strMSFont, &t.m_nFontNum, &t.m_nFontType);
+    if (!t.m_strMSFont.empty() && t.m_nFontNum >= 0)
+      e = t;
+    else if (e.m_strMSFont.empty() || e.m_nFontNum < 0)
+      e.SetMSFont(defaultDisplayName);
+  }
 }

@@ -2,10 +2,15 @@
 // use.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/Serialisable.h"
+#include "platform/wintypes.h"
+
+class CArchiveReader;
+class CArchiveWriter;
 
 // Font kinds of MicroStation.
 constexpr int kFontKindDgn = 1;
@@ -20,6 +25,11 @@ class ExcelFontMap : public CSerialisable {
   const char* GetRuntimeClassName() const override { return "ExcelFontMap"; }
   // The kind label ("(DGN) ", "(SHX) ", "(TrueType) ") followed by the font name.
   std::string GetDisplayName() const;
+  // Sets the MicroStation side from a display name (or "*Active Font*", which sets
+  // only the number); a text that is neither changes nothing.
+  void SetMSFont(const std::string& displayName);
+  void Serialize(CArchiveWriter& archive) const;
+  void Serialize(CArchiveReader& archive);
 
   std::string m_strExcelFont;
   std::string m_strStyle;
@@ -49,6 +59,26 @@ class ExcelFontMapArray : public CSerialisable {
   void Lookup(const std::string& face, const std::string& style, std::string* msFont, int* fontNum,
               int* fontType) const;
 
+  // Every entry takes the source's mapping of its face and style when the source has
+  // a resolved one; an entry still unresolved takes the default display name.
+  void MergeFrom(const ExcelFontMapArray& source, const std::string& defaultDisplayName);
+  // Replaces every entry by the complete entries of the registry map.
+  void LoadFromRegistry();
+  // Writes every entry that has a face and a style into the registry map.
+  void SaveToRegistry() const;
+  // A font map file (".afm"). Loading reports its failures (in a box owned by the
+  // parent when one is given) and leaves the map as it was; false then.
+  bool LoadFromFile(const std::string& path, HWND parent);
+  bool SaveToFile(const std::string& path) const;
+  // The archive form; reading replaces the entries and throws CArchiveException.
+  void Serialize(CArchiveWriter& archive) const;
+  void Serialize(CArchiveReader& archive);
+
   std::vector<ExcelFontMap> entries;
   std::string m_strTextWFactor;
 };
+
+// Reading the bytes of a font map file into the map; the map changes only when the
+// whole file was read.
+enum class FontMapFileStatus { Read, NotAFontMap, Damaged };
+FontMapFileStatus ReadFontMapFile(std::vector<std::uint8_t> bytes, ExcelFontMapArray* map);

@@ -1,0 +1,70 @@
+// The option set's registry keys, value names and messages, in one place. The
+// companion add-in reads and writes the same names, letter for letter.
+#pragma once
+
+// Keys under the product's profile key (see settings/Profile.h). The add-in keeps
+// the global options in the product key itself and the options template in
+// AutoOptions; CurrentOptions carries the options of the table being edited or
+// updated.
+constexpr char kCurrentOptionsSection[] = "Quorvelle\\CurrentOptions";
+constexpr char kAutoOptionsSection[] = "Quorvelle\\AutoOptions";
+
+// Values of the product key that choose where the options are read from (with
+// kValueOptFile, the template's path, which the application writes: app/AppTexts.h).
+constexpr char kValueUseGlobalOption[] = "UseGlobalOption";
+constexpr char kValueAutoLoadOptTemplate[] = "AutoLoadOptTemplate";
+// Written for the add-in only: the edited link names a range by name.
+constexpr char kValueUseRangeName[] = "UseRangeName";
+
+// Option values: S stored as text, D as 32-bit numbers.
+constexpr char kValueRotationDegree[] = "RotationDegree";          // S
+constexpr char kValueCellExcelPoints[] = "CellExcelPoints";        // S
+constexpr char kValueCellDrawingUnits[] = "CellDrawingUnits";      // S
+constexpr char kValueCellScaleIndex[] = "CellScaleIndex";          // D
+constexpr char kValueTextWFactor[] = "TextWFactor";                // S
+constexpr char kValueFontExcelPoints[] = "FontExcelPoints";        // S
+constexpr char kValueFontDrawingUnits[] = "FontDrawingUnits";      // S
+constexpr char kValueFontScaleIndex[] = "FontScaleIndex";          // D
+constexpr char kValueCellScaleOpt[] = "CellScaleOpt";              // D
+constexpr char kValueFontScaleOpt[] = "FontScaleOpt";              // D
+constexpr char kValueBorderThinWeight[] = "BorderThinWeight";      // D
+constexpr char kValueBorderMediumWeight[] = "BorderMediumWeight";  // D
+constexpr char kValueBorderThickWeight[] = "BorderThickWeight";    // D
+constexpr char kValueDefaultTextWeight[] = "DefaultTextWeight";    // D
+constexpr char kValueBoldLineWeight[] = "BoldLineWeight";          // D
+constexpr char kValueLeftMargin[] = "LeftMargin";                  // S
+constexpr char kValueTopMargin[] = "TopMargin";                    // S
+constexpr char kValueThinColorIndex[] = "ThinColorIndex";          // D
+constexpr char kValueMediumColorIndex[] = "MediumColorIndex";      // D
+constexpr char kValueThickColorIndex[] = "ThickColorIndex";        // D
+constexpr char kValueRegularColorIndex[] = "RegularColorIndex";    // D
+constexpr char kValueBoldColorIndex[] = "BoldColorIndex";          // D
+constexpr char kValueLineClrOpt[] = "LineClrOpt";                  // D
+constexpr char kValueTextClrOpt[] = "TextClrOpt";                  // D
+constexpr char kValueUseFontOpt[] = "UseFontOpt";                  // D
+constexpr char kValueOnlyPrintArea[] = "OnlyPrintArea";            // D
+constexpr char kValueBorderOnOneLevel[] = "BorderOnOneLevel";      // D
+constexpr char kValueTextOnOneLevel[] = "TextOnOneLevel";          // D
+constexpr char kValueSplitRowsToColumns[] = "SplitRowsToColumns";  // D
+constexpr char kValueImportObj[] = "ImportObj";                    // D
+constexpr char kValueBorderLayer[] = "BorderLayer";                // S, and the seven level names below
+constexpr char kValueMediumBorderLevel[] = "MediumBorderLevel";
+constexpr char kValueThickBorderLevel[] = "ThickBorderLevel";
+constexpr char kValueTextLayer[] = "TextLayer";
+constexpr char kValueBoldTextLevel[] = "BoldTextLevel";
+constexpr char kValueItalicTextLevel[] = "ItalicTextLevel";
+constexpr char kValueAutoShapeLayer[] = "AutoShapeLayer";
+constexpr char kValuePatternLevel[] = "PatternLevel";
+constexpr char kValueFontSizes[] = "FontSizes";        // S
+constexpr char kValueColumnWidths[] = "ColumnWidths";  // S
+constexpr char kValueRowHeights[] = "RowHeights";      // S
+
+// Defaults of the numbers kept as text.
+constexpr char kDefaultScaleText[] = "1.0";
+constexpr char kDefaultTextWFactorText[] = "0.9";
+constexpr char kDefaultMarginText[] = "3";
+constexpr char kDefaultRotationText[] = "0";
+
+// The options file.
+constexpr char kOptionsFileSignature[] = "Quorvelle MS Options";
+constexpr char kInvalidOptionsFile[] = "Invalid options file.";

@@ -1,0 +1,43 @@
+#include "settings/PrepareFontMap.h"
+
+#include <cmath>
+
+#include "app/ModuleState.h"
+#include "host/msoutput.h"
+#include "platform/paths.h"
+#include "settings/FontMapDialogSeam.h"
+#include "app/AppTexts.h"
+#include "settings/FontMapTexts.h"
+#include "settings/Profile.h"
+#include "settings/QuorvelleSetup.h"
+#include "support/DecimalText.h"
+
+void PrepareFontMap(QuorvelleSetup& setup) {
+  if (setup.UseFontOpt) return;  // texts take the Excel face names directly
+  if (GetProfileInt(kProductSection, kValueShowFontMap, 1) && FuncState != kFuncUpdate) {
+    ExcelFontMapArray shown = setup.fontMap;
+    RunFontMapDialog(shown);
+    setup.fontMap = shown;
+    return;
+  }
+  if (GetProfileInt(kProductSection, kValueUseSameTextStyle, 0)) {
+    std::string same = GetProfileString(kProductSection, kValueSameTextStyle, kActiveFont);
+    if (same.empty()) same = kActiveFont;
+    for (auto& e : setup.fontMap.entries) e.SetMSFont(same);
+    return;
+  }
+  std::string path;
+  if (GetProfileInt(kProductSection, kValueAutoLoadFontMap, 0))
+    path = GetProfileString(kProductSection, kValueAfmFile, "");
+  ExcelFontMapArray fileMap;
+  if (!path.empty() && PathFileExistsA(path.c_str())) {
+    fileMap.LoadFromFile(path, nullptr);
+    double factor = DecimalPrefixToDouble(fileMap.m_strTextWFactor);
+    if (!fileMap.m_strTextWFactor.empty() && std::fabs(factor) >= 1e-6 && currentOptionSet)
+      currentOptionSet->TextWFactor = factor;
+  } else {
+    if (!path.empty()) mdlOutput_printf(MSG_MESSAGE, kFontMapFileMissing, path.c_str());
+    fileMap.LoadFromRegistry();
+  }
+  setup.fontMap.MergeFrom(fileMap, kActiveFont);
+}

@@ -1,0 +1,99 @@
+#include "settings/ReadOptions.h"
+
+#include <string>
+
+#include "app/AppTexts.h"
+#include "app/ModuleState.h"
+#include "host/msview.h"
+#include "settings/LevelResolution.h"
+#include "settings/OptionNames.h"
+#include "settings/OptionRotation.h"
+#include "settings/Profile.h"
+#include "settings/QuorvelleSetup.h"
+#include "support/DecimalText.h"
+
+namespace {
+
+std::string OptionsSection() {
+  if (FuncState == kFuncEdit)
+    return GetProfileInt(kProductSection, kValueUseGlobalOption, 0) != 0 ? kProductSection : kCurrentOptionsSection;
+  // The template's values are in their own key only while the add-in loads one.
+  if (GetProfileInt(kProductSection, kValueAutoLoadOptTemplate, 0) != 0 &&
+      !GetProfileString(kProductSection, kValueOptFile).empty())
+    return kAutoOptionsSection;
+  return kProductSection;
+}
+
+double ReadNumberText(const std::string& section, const char* name, const char* defaultText) {
+  return DecimalPrefixToDouble(GetProfileString(section, name, defaultText));
+}
+
+// The rotation of the view the table goes into, in radians; 0 when it cannot be read.
+double WorkingViewAngle() {
+  int view = workingView >= 0 ? workingView : tcbP->lstvw;
+  RotMatrix viewRotation;
+  if (mdlView_getParameters(nullptr, nullptr, nullptr, &viewRotation, nullptr, view) != SUCCESS) return 0.0;
+  return mdlRMatrix_toAngle(&viewRotation);
+}
+
+void ReadLevelOption(const std::string& section, const char* name, LevelOption* option) {
+  ResolveLevelOption(GetProfileString(section, name), option);
+}
+
+}  // namespace
+
+void ReadOptions() {
+  if (!currentOptionSet || FuncState == kFuncUpdate) return;
+  QuorvelleSetup& s = *currentOptionSet;
+  const std::string key = OptionsSection();
+
+  s.LineClrOpt = GetProfileInt(key, kValueLineClrOpt, 1);
+  s.TextClrOpt = GetProfileInt(key, kValueTextClrOpt, 1);
+  s.UseFontOpt = GetProfileInt(key, kValueUseFontOpt, 1);
+  s.ImportObj = GetProfileInt(key, kValueImportObj, 255);
+  s.CellScaleIndex = GetProfileInt(key, kValueCellScaleIndex, 1);
+  s.CellScaleOpt = GetProfileInt(key, kValueCellScaleOpt, 1);
+  s.FontScaleIndex = GetProfileInt(key, kValueFontScaleIndex, 1);
+  s.FontScaleOpt = GetProfileInt(key, kValueFontScaleOpt, 0);
+  s.OnlyPrintArea = GetProfileInt(key, kValueOnlyPrintArea, 0);
+
+  // Values the user may never have set keep what the option set holds.
+  s.BorderOnOneLevel = GetProfileInt(key, kValueBorderOnOneLevel, s.BorderOnOneLevel);
+  s.TextOnOneLevel = GetProfileInt(key, kValueTextOnOneLevel, s.TextOnOneLevel);
+  s.ThinColorIndex = GetProfileInt(key, kValueThinColorIndex, s.ThinColorIndex);
+  s.MediumColorIndex = GetProfileInt(key, kValueMediumColorIndex, s.MediumColorIndex);
+  s.ThickColorIndex = GetProfileInt(key, kValueThickColorIndex, s.ThickColorIndex);
+  s.RegularColorIndex = GetProfileInt(key, kValueRegularColorIndex, s.RegularColorIndex);
+  s.BoldColorIndex = GetProfileInt(key, kValueBoldColorIndex, s.BoldColorIndex);
+  s.BorderThinWeight = GetProfileInt(key, kValueBorderThinWeight, s.BorderThinWeight);
+  s.BorderMediumWeight = GetProfileInt(key, kValueBorderMediumWeight, s.BorderMediumWeight);
+  s.BorderThickWeight = GetProfileInt(key, kValueBorderThickWeight, s.BorderThickWeight);
+  s.DefaultTextWeight = GetProfileInt(key, kValueDefaultTextWeight, s.DefaultTextWeight);
+  s.BoldLineWeight = GetProfileInt(key, kValueBoldLineWeight, s.BoldLineWeight);
+
+  s.CellDrawingUnits = ReadNumberText(key, kValueCellDrawingUnits, kDefaultScaleText);
+  s.CellExcelPoints = ReadNumberText(key, kValueCellExcelPoints, kDefaultScaleText);
+  s.FontDrawingUnits = ReadNumberText(key, kValueFontDrawingUnits, kDefaultScaleText);
+  s.FontExcelPoints = ReadNumberText(key, kValueFontExcelPoints, kDefaultScaleText);
+  // The text proportions are the user's, whatever table is drawn.
+  s.TextWFactor = ReadNumberText(kProductSection, kValueTextWFactor, kDefaultTextWFactorText);
+  s.LeftMargin = ReadNumberText(kProductSection, kValueLeftMargin, kDefaultMarginText);
+  s.TopMargin = ReadNumberText(kProductSection, kValueTopMargin, kDefaultMarginText);
+
+  // The user gives the angle as seen in the view the table goes into; the view's own
+  // rotation is taken off so that the table shows there at that angle.
+  s.rotation = RotationFromDegrees(ReadNumberText(key, kValueRotationDegree, kDefaultRotationText), WorkingViewAngle());
+
+  s.FontSizes = GetProfileString(key, kValueFontSizes);
+  s.ColumnWidths = GetProfileString(key, kValueColumnWidths);
+  s.RowHeights = GetProfileString(key, kValueRowHeights);
+
+  ReadLevelOption(key, kValueBorderLayer, &s.BorderLayer);
+  ReadLevelOption(key, kValueMediumBorderLevel, &s.MediumBorderLevel);
+  ReadLevelOption(key, kValueThickBorderLevel, &s.ThickBorderLevel);
+  ReadLevelOption(key, kValueTextLayer, &s.TextLayer);
+  ReadLevelOption(key, kValueBoldTextLevel, &s.BoldTextLevel);
+  ReadLevelOption(key, kValueItalicTextLevel, &s.ItalicTextLevel);
+  ReadLevelOption(key, kValueAutoShapeLayer, &s.AutoShapeLayer);
+  ReadLevelOption(key, kValuePatternLevel, &s.PatternLevel);
+}
