@@ -6,7 +6,11 @@
 #include <string>
 
 #include "app/CommandGuard.h"
+#include "app/AppTexts.h"
 #include "app/Lifecycle.h"
+#include "app/ModuleTable.h"
+#include "app/SignalDlg.h"
+#include "support/SupportTexts.h"
 #include "app/ModuleState.h"
 #include "app/NotAvailable.h"
 #include "host/msoutput.h"
@@ -29,13 +33,19 @@ int CAcadFunc::CreateQuorvelle_Start() {
 }
 
 void CAcadFunc::CreateQuorvelle_CallBack() {
-  RunGuarded({"CAcadFunc::CreateQuorvelle_CallBack", "Error raised in CreateQuorvelle_CallBack"},
-             [] { ReportNotAvailable("Placing a table"); });
-}
-
-int CAcadFunc::CreateQuorvelle_Accept(DPoint3d*, int) {
-  ReportNotAvailable("Placing a table");
-  return 1;
+  RunGuarded({"CAcadFunc::CreateQuorvelle_CallBack", "Error raised in CreateQuorvelle_CallBack"}, [] {
+    FuncState = kFuncCreate;
+    mdlState_setFunction(STATE_DYNAMICS, CreateDynamics);
+    mdlAccuSnap_enableSnap(TRUE);
+    currentOptionSet = &moduleTable.Setup;
+    if (!InitEnvironment(&moduleTable) || !signalWindow) {
+      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kFailedToInitialize, MSGBOX_ICON_WARNING);
+      CleanUpEnvironment();
+      return;
+    }
+    moduleTable.Setup.tableScale = {1, 1, 1};
+    signalWindow->OpenWorkbookInExcel(nullptr);
+  });
 }
 
 int CAcadFunc::EditQuorvelle_Accept(DPoint3d*, int view) {
@@ -79,3 +89,8 @@ int CAcadFunc::ImportMultiTables_Start() {
 }
 
 void CAcadFunc::ImportMultiTables_CallBack() { ReportNotAvailable("Importing several ranges"); }
+
+int CAcadFunc::OpenWorkbookOnProjectWise(const ExcelApplicationPtr&, const std::string&, int) {
+  ReportNotAvailable("Opening a workbook from ProjectWise");
+  return 0;
+}

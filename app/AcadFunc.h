@@ -1,7 +1,13 @@
 // The commands: one static operation per command step.
 #pragma once
 
+#include <string>
+
+#include "excel/ExcelObjectModel.h"
 #include "host/msgeom.h"
+
+// The dynamics of the create command: the pending table cell follows the cursor.
+void CreateDynamics(DPoint3d* point, int view, int drawMode);
 
 class CAcadFunc {
  public:
@@ -19,4 +25,6 @@ class CAcadFunc {
   static void UpdateQuorvelle_All();
   static int ImportMultiTables_Start();
   static void ImportMultiTables_CallBack();
+  // Opens a workbook held on a ProjectWise server in Excel as its active workbook.
+  static int OpenWorkbookOnProjectWise(const ExcelApplicationPtr& excel, const std::string& path, int openMode);
 };

@@ -19,3 +19,31 @@ constexpr char kTableCellName[] = "Cell_Quorvelle";
 
 constexpr char kAutoUpdateEnabled[] = "Auto-Update is enabled.";
 constexpr char kAutoUpdateDisabled[] = "Auto-Update is disabled.";
+
+// The create flow and the signal window.
+constexpr char kPromptStartingExcel[] = "Starting Excel...";
+constexpr char kPromptWaiting[] = "Waiting for editing table";
+constexpr char kPromptFirstCorner[] = "Identify the top left corner of the first column:";
+constexpr char kPromptSecondCorner[] = "Identify the bottom left corner of the second column:";
+constexpr char kFailedToInitialize[] = "Failed to initialize environment.";
+constexpr char kFailedToStartExcel[] =
+    "Quorvelle failed to start Excel: %X.\n\nPlease reinstall your Office and try Quorvelle again.";
+constexpr char kCannotStartExcelNormally[] =
+    "Can't start Excel normally. \n\nIf you have installed the Office Integration of ProjectWise Explorer, please "
+    "uninstall the old version of ProjectWise Office Integration and download the latest version (08.11.11.863 or "
+    "higher) of ProjectWise Integration Module for Office from Bentley and install it. The old version of ProjectWise "
+    "Integration Module for Office doesn't work with Office 2013 or higher. \n\nOr you can launch Excel manually and "
+    "send a screenshot of the active add-ins of your Excel to ";
+constexpr char kScreenshotHelps[] = ". The screenshot will help troubleshooting.";
+constexpr char kOutputAutomationError[] = "%s, %d - %s";
+constexpr char kOutputUnknownError[] = "Unknown error raise in OnOutputToDgn function: %s, %d.";
+constexpr char kProjectWiseObjectNull[] = "The object of Quorvelle for ProjectWise is null.";
+constexpr char kProjectWiseNotFound[] = "Cannot find Quorvelle for ProjectWise component in Excel.";
+constexpr char kProjectWiseNotLoaded[] = "Cannot load Quorvelle for ProjectWise component in Excel.";
+
+
+// The ProjectWise component.
+constexpr char kProjectWiseClassKey[] = "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
+constexpr char kProjectWiseProgId[] = "QuorvellePW.Connect";
+constexpr char kProjectWiseInterface[] = "{4F0485EF-CBC0-4A33-8DE9-253CF76D5F64}";
+constexpr char kExcelProgId[] = "Excel.Application";

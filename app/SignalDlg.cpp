@@ -65,6 +65,16 @@ LRESULT CSignalDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       return OnInitDialog();
+    case WM_COPYDATA:
+      return OnCopyData(wParam, lParam);
+    case kMsgBeginTable:
+      return OnBeginTable(wParam, lParam);
+    case kMsgEndTable:
+      return OnEndTable(wParam, lParam);
+    case kMsgOutputToDgn:
+      return OnOutputToDgn(wParam, lParam);
+    case kMsgCancelTransfer:
+      return OnCancelTransfer(wParam, lParam);
     case WM_DESTROY:
       OnDestroy();
       break;

@@ -1,12 +1,15 @@
-// The hidden window that receives the companion add-in's messages for a transfer.
-// It exists from the start of an operation to its clean-up.
+// The hidden window that receives the companion add-in's messages for a transfer
+// and starts the output of a received table. It exists from the start of an
+// operation to its clean-up.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "excel/ExcelApplication.h"
+#include "excel/ExcelObjectModel.h"
+#include "model/RowAssembly.h"
+#include "output/LinkData.h"
 #include "platform/windows.h"
 
 class CQuorvelle;
@@ -24,16 +27,29 @@ class CSignalDlg {
   void DestroyWindow();
   HWND GetSafeHwnd() const { return hwnd_; }
 
+  // Connects to a new Excel instance unless connected; 1 connected, 0 failed with
+  // the creation's status in `status`.
+  int LaunchExcel(HRESULT* status);
+  // Starts Excel for the user with a new workbook, or the link's workbook at its
+  // sheet and range. 1 ready; 0 failed (the operation is then cleaned up, and this
+  // window no longer exists: the caller must not touch it).
+  int OpenWorkbookInExcel(const xlslinkinfo* link);
+  void ReloadExcelAddins();
+  // The server path of the workbook Excel has open through the ProjectWise
+  // component, or empty.
+  std::string GetWorkbookPathOnProjectWise();
+
   unsigned char endFlags = 0;
   CQuorvelle* currentTable = nullptr;
   std::vector<std::unique_ptr<CQuorvelle>> furtherTables;
   std::vector<std::unique_ptr<CQuorvelle>> placedTables;
+  xlslinkinfo linkInfo;
   std::string transferredPath;
   ExcelApplicationPtr excelApp;
   int excelVersion = 9;
+  // The row being assembled, the records counted for it and the cells per row N.
+  CRowAssembly rows;
   int beginWParam = 0;
-  int cellsPerRow = 0;
-  int cellsInRow = 0;
   unsigned char receiving = 0;
   unsigned char noAutoOutput = 0;
   int rangeIndex = -1;
@@ -41,6 +57,11 @@ class CSignalDlg {
  protected:
   virtual BOOL OnInitDialog();
   virtual void OnDestroy();
+  LRESULT OnBeginTable(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCopyData(WPARAM wParam, LPARAM lParam);
+  LRESULT OnEndTable(WPARAM wParam, LPARAM lParam);
+  LRESULT OnCancelTransfer(WPARAM wParam, LPARAM lParam);
+  LRESULT OnOutputToDgn(WPARAM wParam, LPARAM lParam);
   // The message map; messages it does not handle get the default handling.
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // Quits the Excel instance this window started, if any.
@@ -48,5 +69,6 @@ class CSignalDlg {
 
  private:
   static LRESULT StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  void OutputToDgn();
   HWND hwnd_ = nullptr;
 };

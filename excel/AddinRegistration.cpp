@@ -4,6 +4,7 @@
 #include <string>
 
 #include "excel/AddinTexts.h"
+#include "support/SupportTexts.h"
 #include "excel/ExcelResiliency.h"
 #include "host/msoutput.h"
 #include "platform/library.h"
@@ -73,7 +74,7 @@ int EnsureAddinRegistered() {
     if (libraryPath.empty() || !PathFileExistsA(libraryPath.c_str())) return 0;
     if (!RunSelfRegistration(libraryPath)) return 0;
     if (!IsClassRegistered()) {
-      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kAdvisoryTitle, kExcelNotStarted, MSGBOX_ICON_WARNING);
+      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kExcelNotStarted, MSGBOX_ICON_WARNING);
       return 0;
     }
   }

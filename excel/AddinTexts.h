@@ -47,7 +47,6 @@ constexpr std::size_t kResiliencyMaxDataBytes = 1024;
 // Messages.
 constexpr char kFailedToLoadFormat[] = "Failed to Load %s: %d.";
 constexpr char kFailedToRegister[] = "Failed to register the Quorvelle.";
-constexpr char kAdvisoryTitle[] = "Korvu Quorvelle for MicroStation V8i";
 constexpr char kExcelNotStarted[] =
     "Quorvelle failed to start Excel.\n\nThis may be due to one of the following reasons:\n1. Make sure Excel 2000 or "
     "higher is installed.\n2. There may be something wrong with your Excel. Here are two ways to fix this issue:\n    "

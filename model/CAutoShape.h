@@ -15,6 +15,8 @@ class CAutoShape : public CSerialisable {
   // Appends the object's elements to the table cell; 1 on success. A plain object
   // has nothing to draw.
   virtual int Draw(MSElementDescr* cellDscr) { return 1; }
+  // Pictures and charts are attached beside the placed cell instead of drawn into it.
+  virtual bool IsPicture() const { return false; }
 
   double Left = 0;
   double Top = 0;

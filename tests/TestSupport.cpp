@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "sim/excel/SimExcel.h"
+
 TempDir::TempDir() {
   std::random_device rd;
   auto base = std::filesystem::temp_directory_path();
@@ -22,6 +24,7 @@ TempDir::~TempDir() {
 }
 
 void HostTest::SetUp() {
+  sim::ResetExcel();
   sim::ResetPlatform();
   sim::UseInMemoryRegistry();
   // The user's own folders are never touched by a test: each test has its own.

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# The main job: builds the module and the host shell, runs the host shell on a design
-# file and draws it to a picture. Usage: tools/main-job.sh [output folder]
+# The main job: builds the module and the host shell, then lets the host shell place
+# the shipped sample range as a table (the create command with a recorded transfer of
+# the companion add-in), dumps the design file and draws it. The smoke run of the
+# host operations is drawn beside it.
+# Usage: tools/main-job.sh [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-out}"
@@ -8,6 +11,13 @@ tools/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j "$(nproc)"
 mkdir -p "$out"
-rm -f "$out/smoke.dgn"
-build/bin/quorvelle --design "$out/smoke.dgn" smoke --picture "$out/smoke.png" > "$out/smoke.json"
-echo "design file: $out/smoke.dgn, dump: $out/smoke.json, picture: $out/smoke.png"
+export QUORVELLE_REGISTRY="$PWD/$out/registry.json"
+shell=build/bin/quorvelle
+rm -f "$out/schedule.dgn" "$out/smoke.dgn"
+"$shell" --quiet --design "$out/schedule.dgn" create --transcript tools/samples/schedule.qvt --at 0,0
+"$shell" --quiet --design "$out/schedule.dgn" dump > "$out/schedule.json"
+"$shell" --quiet --design "$out/schedule.dgn" render --svg "$out/schedule.svg"
+"$shell" --quiet --design "$out/schedule.dgn" render "$out/schedule.png"
+"$shell" --quiet --design "$out/smoke.dgn" smoke --picture "$out/smoke.png" > "$out/smoke.json"
+echo "table: $out/schedule.dgn (dump $out/schedule.json, pictures $out/schedule.svg and .png)"
+echo "smoke: $out/smoke.dgn (dump $out/smoke.json, picture $out/smoke.png)"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "excel/ExcelApplication.h"
+#include "excel/ExcelObjectModel.h"
 #include "tests/TestSupport.h"
 
 class ModuleTest : public HostTest {
@@ -20,5 +20,16 @@ class RecordingExcel : public ExcelApplication {
  public:
   void SetDisplayAlerts(bool on) override { calls += on ? "alerts on;" : "alerts off;"; }
   void Quit() override { calls += "quit;"; }
+  std::string Version() override { return "16.0"; }
+  bool Visible() override { return false; }
+  void SetVisible(bool) override {}
+  void SetInteractive(bool) override {}
+  void SetScreenUpdating(bool) override {}
+  int Hwnd() override { return 0; }
+  std::shared_ptr<ExcelWorkbooks> Workbooks() override { return nullptr; }
+  std::shared_ptr<ExcelWorkbook> ActiveWorkbook() override { return nullptr; }
+  std::shared_ptr<ExcelWorksheet> ActiveSheet() override { return nullptr; }
+  std::shared_ptr<ExcelAddIns> AddIns() override { return nullptr; }
+  std::shared_ptr<ExcelComAddIns> COMAddIns() override { return nullptr; }
   std::string calls;
 };

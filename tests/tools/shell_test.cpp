@@ -90,6 +90,63 @@ TEST_F(ShellTest, BadInputGetsAClearMessageAndChangesNothing) {
   EXPECT_NE(std::string::npos, r.out.find("point needs X Y")) << r.out;
 }
 
+TEST_F(ShellTest, TheShippedTranscriptIsPlacedAsATableAndDrawn) {
+  // The shipped transcript is the one its description gives.
+  std::string made = dir.File("made.qvt");
+  ASSERT_EQ(0, Shell("transcript --from " QV_SOURCE_DIR "/tools/samples/schedule.json --out " + made).status);
+  EXPECT_EQ(Bytes(QV_SOURCE_DIR "/tools/samples/schedule.qvt"), Bytes(made));
+
+  std::string dgn = dir.File("table.dgn");
+  Result r = Shell("--quiet --design " + dgn + " create --transcript " QV_SOURCE_DIR
+                   "/tools/samples/schedule.qvt --at 12.5,-4");
+  ASSERT_EQ(0, r.status) << r.out;
+  auto d = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
+  ASSERT_EQ(1u, d["elements"].size());
+  EXPECT_EQ("Cell_Quorvelle", d["elements"][0]["name"]);
+  EXPECT_EQ((nlohmann::json{12.5, -4.0, 0.0}), d["elements"][0]["origin"]);
+  ASSERT_EQ(0, Shell("--design " + dgn + " render --svg " + dir.File("table.svg")).status);
+  EXPECT_NE(std::string::npos, Bytes(dir.File("table.svg")).find("<svg"));
+
+  // Too few points: said so, and no table is left half placed.
+  std::string waiting = dir.File("waiting.dgn");
+  r = Shell("--quiet --design " + waiting + " create --transcript " QV_SOURCE_DIR "/tools/samples/schedule.qvt");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("waiting for its origin")) << r.out;
+}
+
+TEST_F(ShellTest, ACancelledTransferEndsWithoutATable) {
+  std::string description = dir.File("cancel.json");
+  std::ofstream(description) << R"({"ranges": [{"columnWidths": [30], "rowHeights": [10], "rows": [[{"text": "x"}]],
+                                    "end": 2}]})";
+  std::string transcript = dir.File("cancel.qvt");
+  ASSERT_EQ(0, Shell("transcript --from " + description + " --out " + transcript).status);
+  std::string dgn = dir.File("cancel.dgn");
+  Result r = Shell("--quiet --design " + dgn + " create --transcript " + transcript + " --at 0,0");
+  EXPECT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("without a table")) << r.out;
+  EXPECT_TRUE(nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"].empty());
+
+  std::string bad = dir.File("bad.qvt");
+  std::ofstream(bad) << "QVT1" << std::string(10, 'x');
+  r = Shell("--quiet --design " + dgn + " create --transcript " + bad + " --at 0,0");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("Frame 1 of the transcript is cut short")) << r.out;
+}
+
+TEST_F(ShellTest, TheRegistryCommandReadsAndEditsTheUsersSettings) {
+  const std::string key = "'HKEY_CURRENT_USER\\Software\\Korvu\\KorvuMSV8i\\Quorvelle'";
+  ASSERT_EQ(0, Shell("registry set " + key + " ShowFontMap dword:0").status);
+  ASSERT_EQ(0, Shell("registry set " + key + " SameTextStyle \"(SHX) romans\"").status);
+  EXPECT_EQ("dword:0\n", Shell("registry get " + key + " ShowFontMap").out);
+  EXPECT_EQ("(SHX) romans\n", Shell("registry get " + key + " SameTextStyle").out);
+  EXPECT_EQ("ShowFontMap = dword:0\nSameTextStyle = (SHX) romans\n", Shell("registry list " + key).out);
+  ASSERT_EQ(0, Shell("registry delete " + key + " ShowFontMap").status);
+  Result r = Shell("registry get " + key + " ShowFontMap");
+  EXPECT_EQ(1, r.status);
+  EXPECT_NE(std::string::npos, r.out.find("No such value")) << r.out;
+  EXPECT_EQ(1, Shell("registry set NOROOT A B").status);
+}
+
 TEST_F(ShellTest, ADamagedRegistryFileIsReportedAndKept) {
   std::string registry = dir.File("registry.json");
   std::ofstream(registry) << "{ this is not json";

@@ -163,7 +163,7 @@ void DrawRaster(const Canvas& c, const DgnRaster& r) {
 
 }  // namespace
 
-std::string RenderDesignFile(const std::string& outputPath, int pixelWidth) {
+std::string RenderDesignFile(const std::string& outputPath, RenderFormat format, int pixelWidth) {
   const DgnModel& model = sim::Model();
   Canvas c;
   c.model = &model;
@@ -185,7 +185,9 @@ std::string RenderDesignFile(const std::string& outputPath, int pixelWidth) {
   int pixelHeight = static_cast<int>(std::clamp(h * c.scale + 2 * c.margin, 64.0, 8000.0));
   c.scale = std::min(c.scale, (pixelHeight - 2 * c.margin) / h);
 
-  bool svg = outputPath.size() > 4 && outputPath.compare(outputPath.size() - 4, 4, ".svg") == 0;
+  bool svg = format == RenderFormat::Svg ||
+             (format == RenderFormat::ByExtension && outputPath.size() > 4 &&
+              outputPath.compare(outputPath.size() - 4, 4, ".svg") == 0);
   cairo_surface_t* surface = svg ? cairo_svg_surface_create(outputPath.c_str(), pixelWidth, pixelHeight)
                                  : cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelWidth, pixelHeight);
   if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {

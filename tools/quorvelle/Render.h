@@ -4,5 +4,8 @@
 
 #include <string>
 
+enum class RenderFormat { ByExtension, Svg, Png };
+
 // Empty on success, else why the picture could not be made.
-std::string RenderDesignFile(const std::string& outputPath, int pixelWidth = 1600);
+std::string RenderDesignFile(const std::string& outputPath, RenderFormat format = RenderFormat::ByExtension,
+                             int pixelWidth = 1600);

@@ -3,16 +3,21 @@
 // points and resets, pumps the window messages and saves the design file.
 #include <CLI/CLI.hpp>
 
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
+#include "sim/addin/TableDescription.h"
 #include "sim/addin_library/AddinInstall.h"
 #include "sim/platform/SimPlatform.h"
+#include "tools/quorvelle/CreateCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
+#include "tools/quorvelle/RegistryCommand.h"
 #include "tools/quorvelle/Render.h"
 #include "tools/quorvelle/Smoke.h"
 #include "tools/quorvelle/Steps.h"
@@ -35,11 +40,42 @@ const char* kStepsHelp =
 const char* kEnvironmentCfgVars[] = {"_USTN_USERNAME", "KORVU_QV_AFM", "KORVU_QV_OPT", "MS_RFDIR"};
 
 void Echo(const sim::OutputEvent& e) {
+  // A bar is shown at every quarter, not at every step.
+  if (e.kind == sim::OutputKind::CompletionUpdate && e.percent % 25 != 0) return;
   std::string line = std::string("[") + sim::OutputKindName(e.kind) + "]";
   if (!e.title.empty()) line += " " + e.title + ":";
   if (!e.text.empty()) line += " " + e.text;
   if (e.percent >= 0 && e.kind == sim::OutputKind::CompletionUpdate) line += " " + std::to_string(e.percent) + "%";
   std::cout << line << "\n";
+}
+
+bool ParsePoint(const std::string& text, DPoint3d* p) {
+  size_t comma = text.find(',');
+  if (comma == std::string::npos) return false;
+  try {
+    size_t a = 0, b = 0;
+    p->x = std::stod(text.substr(0, comma), &a);
+    p->y = std::stod(text.substr(comma + 1), &b);
+    p->z = 0;
+    return a == comma && b == text.size() - comma - 1 && std::isfinite(p->x) && std::isfinite(p->y);
+  } catch (...) {
+    return false;
+  }
+}
+
+// Writes the transcript of a table description; empty on success.
+std::string WriteTranscript(const std::string& descriptionPath, const std::string& out) {
+  std::ifstream in(descriptionPath);
+  if (!in) return "Cannot read the table description " + descriptionPath + ".";
+  std::string text((std::istreambuf_iterator<char>(in)), {});
+  sim::TranscriptWriter transcript;
+  std::string error;
+  if (!sim::TranscriptFromDescription(text, &transcript, &error)) return descriptionPath + ": " + error;
+  std::vector<unsigned char> bytes = transcript.Bytes();
+  std::ofstream file(out, std::ios::binary);
+  if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
+    return "Cannot write the transcript " + out + ".";
+  return "";
 }
 
 int Fail(const std::string& message) {
@@ -65,8 +101,10 @@ int main(int argc, char** argv) {
   auto* cmdNew = app.add_subcommand("new", "create an empty design file");
   auto* cmdDump = app.add_subcommand("dump", "print the design file as JSON");
   std::string picture;
+  std::string svg;
   auto* cmdRender = app.add_subcommand("render", "draw the design file to a picture (.png or .svg)");
-  cmdRender->add_option("picture", picture, "the picture to write")->required();
+  cmdRender->add_option("picture", picture, "the picture to write (PNG or SVG by its extension)");
+  cmdRender->add_option("--svg", svg, "write the picture as SVG to this file");
   std::vector<std::string> steps;
   std::string script;
   auto* cmdRun = app.add_subcommand("run", "load the module and run steps");
@@ -76,6 +114,20 @@ int main(int argc, char** argv) {
   std::string smokePicture;
   auto* cmdSmoke = app.add_subcommand("smoke", "load the module, draw a sample cell, save and dump it");
   cmdSmoke->add_option("--picture", smokePicture, "also draw the design file to this picture");
+  CreateRequest create;
+  std::vector<std::string> atPoints;
+  auto* cmdCreate = app.add_subcommand("create", "place a range sent by the add-in as a table");
+  cmdCreate->add_option("--transcript", create.transcript, "the add-in's messages (a transcript file)")->required();
+  cmdCreate->add_option("--workbook", create.workbook, "the workbook the Excel user makes active");
+  cmdCreate->add_option("--at", atPoints, "a data point X,Y in master units (one per table, two for a split table)");
+  std::string description, transcriptOut;
+  auto* cmdTranscript = app.add_subcommand("transcript", "write a transcript from a table description (JSON)");
+  cmdTranscript->add_option("--from", description, "the table description")->required();
+  cmdTranscript->add_option("--out", transcriptOut, "the transcript to write")->required();
+  std::vector<std::string> registryWords;
+  auto* cmdRegistry = app.add_subcommand("registry", "get, set, delete or list registry values");
+  cmdRegistry->add_option("words", registryWords, "get KEY NAME | set KEY NAME VALUE (dword:N or text) | "
+                                                  "delete KEY NAME | list KEY")->required();
   CLI11_PARSE(app, argc, argv);
 
   if (!quiet) sim::SetOutputEcho(Echo);
@@ -92,13 +144,26 @@ int main(int argc, char** argv) {
   if (!sim::UseRegistryFile(registry.empty() ? sim::DefaultRegistryPath() : registry))
     std::cerr << "quorvelle: " << sim::RegistryLoadError() << "\n";
 
+  if (*cmdRegistry) {
+    std::string error = RunRegistryCommand(registryWords);
+    return error.empty() ? 0 : Fail(error);
+  }
+  if (*cmdTranscript) {
+    std::string error = WriteTranscript(description, transcriptOut);
+    return error.empty() ? 0 : Fail(error);
+  }
+  for (const auto& at : atPoints) {
+    DPoint3d p;
+    if (!ParsePoint(at, &p)) return Fail("--at needs X,Y in master units, not " + at);
+    create.points.push_back(p);
+  }
   if (design.empty()) return Fail("--design FILE is needed.");
   if (*cmdNew) {
     sim::NewDesignFile(design);
     std::string error = sim::SaveDesignFile();
     return error.empty() ? 0 : Fail(error);
   }
-  if (*cmdSmoke) {
+  if (*cmdSmoke || (*cmdCreate && !std::filesystem::exists(design))) {
     sim::NewDesignFile(design);
   } else if (std::string error = sim::OpenDesignFile(design); !error.empty()) {
     return Fail(error);
@@ -108,7 +173,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (*cmdRender) {
-    std::string error = RenderDesignFile(picture);
+    if (picture.empty() && svg.empty()) return Fail("render needs a picture to write.");
+    std::string error = RenderDesignFile(svg.empty() ? picture : svg, svg.empty() ? RenderFormat::ByExtension : RenderFormat::Svg);
     return error.empty() ? 0 : Fail(error);
   }
 
@@ -120,6 +186,8 @@ int main(int argc, char** argv) {
   int status = 0;
   if (*cmdSmoke) {
     if (std::string error = DrawSmokeSample(); !error.empty()) status = Fail(error);
+  } else if (*cmdCreate) {
+    if (std::string error = RunCreate(module, create); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
       std::ifstream in(script);

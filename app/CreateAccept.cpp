@@ -1,0 +1,111 @@
+// The data points of the create command: the table follows the cursor until a data
+// point places it; in split mode two points give the corners of the first two
+// columns; further ranges of one transfer are placed one after another.
+#include "app/AcadFunc.h"
+#include "app/AppTexts.h"
+#include "app/Lifecycle.h"
+#include "app/ModuleState.h"
+#include "app/ModuleTable.h"
+#include "app/SignalDlg.h"
+#include "host/mselmdscr.h"
+#include "host/msmodel.h"
+#include "host/msoutput.h"
+#include "host/msstate.h"
+#include "output/CQVUtiMStation.h"
+#include "support/Breadcrumbs.h"
+#include "support/TextConvert.h"
+
+namespace {
+
+constexpr char kOperation[] = "CAcadFunc::CreateQuorvelle_Accept";
+
+DPoint3d ToMaster(const DPoint3d& p) {
+  DgnModelRefP model = mdlModelRef_getActive();
+  DPoint3d m;
+  mdlCnv_uorsToMasterUnits(&m.x, p.x, model);
+  mdlCnv_uorsToMasterUnits(&m.y, p.y, model);
+  mdlCnv_uorsToMasterUnits(&m.z, p.z, model);
+  return m;
+}
+
+// The transform that shows or places the pending cell at a point (storage units).
+Transform PlacementAt(const DPoint3d& point) {
+  double k = currentOptionSet ? currentOptionSet->PlacementScale() : 1.0;
+  Transform t;
+  mdlTMatrix_fromRMatrix(&t, currentOptionSet ? &currentOptionSet->rotation : &moduleTable.Setup.rotation);
+  mdlTMatrix_scale(&t, &t, k, k, 1);
+  mdlTMatrix_setTranslation(&t, &point);
+  return t;
+}
+
+void SplitPoint(const DPoint3d& point) {
+  QuorvelleSetup& setup = *currentOptionSet;
+  if (setup.splitPickCount == 0) {
+    setup.firstColumnOrigin = ToMaster(point);
+    setup.splitPickCount = 1;
+    mdlOutput_prompt(kPromptSecondCorner);
+    return;
+  }
+  setup.secondColumnOrigin = ToMaster(point);
+  if (pendingTableCell) {
+    RecordBreadcrumb(kOperation, 1);
+    operationStep = 1;
+    SaveTableProperties(&pendingTableCell->el);
+    DPoint3d origin = setup.firstColumnOrigin;
+    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin);
+    RecordBreadcrumb(kOperation, 2);
+    operationStep = 2;
+  }
+  CleanUpEnvironment();
+  mdlState_startDefaultCommand();
+}
+
+// The next range of the transfer becomes the pending cell.
+void PrepareNextTable() {
+  std::unique_ptr<CQuorvelle> next = std::move(signalWindow->furtherTables.front());
+  signalWindow->furtherTables.erase(signalWindow->furtherTables.begin());
+  xlslinkinfo link;
+  link.Path = listImportMode ? next->WorkbookPath : signalWindow->linkInfo.Path;
+  link.Worksheet = next->SheetName;
+  link.Range = next->RangeAddress;
+  ReadFileModificationTime(link.Path, &link.LastSaveTime);
+  MSElement header;
+  std::u16string name = NarrowToWide(kTableCellName);
+  mdlCell_create(&header, name.c_str(), nullptr, 0);
+  SaveXlsInfoToLinkage(&header, link, true);
+  mdlElmdscr_new(&pendingTableCell, nullptr, &header);
+  CQVUtiMStation::OutputTableToDgn(*next, pendingTableCell, nullptr);
+  signalWindow->placedTables.push_back(std::move(next));
+}
+
+}  // namespace
+
+void CreateDynamics(DPoint3d* point, int, int drawMode) {
+  if (!pendingTableCell || !point) return;
+  Transform t = PlacementAt(*point);
+  MSElementDescr* copy = nullptr;
+  mdlElmdscr_duplicate(&copy, pendingTableCell);
+  mdlElmdscr_transform(copy, &t);
+  mdlElmdscr_display(copy, mdlModelRef_getActive(), drawMode);
+  mdlElmdscr_freeAll(&copy);
+}
+
+int CAcadFunc::CreateQuorvelle_Accept(DPoint3d* point, int) {
+  if (!point) return 1;
+  if (currentOptionSet && currentOptionSet->SplitRowsToColumns) {
+    SplitPoint(*point);
+    return 1;
+  }
+  if (!pendingTableCell) return 1;
+  CQuorvelle& placed = signalWindow && !signalWindow->placedTables.empty()
+                                 ? *signalWindow->placedTables.back()
+                                 : moduleTable;
+  CQVUtiMStation::PlaceAtDataPoint(placed, pendingTableCell, *point);
+  if (signalWindow && !signalWindow->furtherTables.empty()) {
+    PrepareNextTable();
+    return 1;
+  }
+  CleanUpEnvironment();
+  mdlState_startDefaultCommand();
+  return 1;
+}

@@ -1,0 +1,172 @@
+// Excel for the create and edit commands: started for the user, with a new workbook
+// or the linked one at its sheet and range.
+#include <cstdio>
+
+#include "app/AcadFunc.h"
+#include "app/AppTexts.h"
+#include "app/Lifecycle.h"
+#include "app/SignalDlg.h"
+#include "excel/ComError.h"
+#include "host/msoutput.h"
+#include "platform/msgbox.h"
+#include "platform/registry.h"
+#include "platform/version.h"
+#include "support/SupportTexts.h"
+
+namespace {
+
+// The leading integer of a version text ("16.0" gives 16).
+int LeadingInteger(const std::string& text) {
+  int value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') break;
+    value = value * 10 + (c - '0');
+    if (value > 100000) break;
+  }
+  return value;
+}
+
+DWORD SystemMajorVersion() {
+  OSVERSIONINFOEXA info;
+  info.dwOSVersionInfoSize = sizeof info;
+  return GetVersionExA(&info) ? info.dwMajorVersion : 0;
+}
+
+// The framework's standard report of an automation failure.
+void ReportAutomationError(const _com_error& e) {
+  MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
+}
+
+class CompletionBar {
+ public:
+  explicit CompletionBar(const char* text) : bar_(mdlDialog_openCompletionBar(text)) {}
+  ~CompletionBar() { Close(); }
+  void Update(const char* text, int percent) {
+    if (bar_) mdlDialog_updateCompletionBar(bar_, text, percent);
+  }
+  void Close() {
+    if (bar_) mdlDialog_closeCompletionBar(bar_);
+    bar_ = nullptr;
+  }
+
+ private:
+  MSDialog* bar_;
+};
+
+}  // namespace
+
+int CSignalDlg::LaunchExcel(HRESULT* status) {
+  if (excelApp) return 1;
+  ExcelApplicationPtr app;
+  HRESULT hr = CreateAutomationApplication(kExcelProgId, &app);
+  if (status) *status = hr;
+  if (hr != S_OK || !app) return 0;
+  excelApp = app;
+  excelVersion = LeadingInteger(excelApp->Version());
+  return 1;
+}
+
+void CSignalDlg::ReloadExcelAddins() {
+  try {
+    auto addIns = excelApp->AddIns();
+    int count = addIns ? addIns->Count() : 0;
+    for (int i = 1; i <= count; ++i) {
+      try {
+        auto addIn = addIns->Item(i);
+        if (addIn && addIn->Installed()) {
+          addIn->SetInstalled(false);
+          addIn->SetInstalled(true);
+        }
+      } catch (...) {
+      }
+    }
+  } catch (...) {
+  }
+}
+
+int CSignalDlg::OpenWorkbookInExcel(const xlslinkinfo* link) {
+  CompletionBar bar(kPromptStartingExcel);
+  try {
+    mdlOutput_prompt(kPromptStartingExcel);
+    bar.Update(kPromptStartingExcel, 60);
+    HRESULT status = S_OK;
+    if (!LaunchExcel(&status)) {
+      char text[256];
+      std::snprintf(text, sizeof text, kFailedToStartExcel, static_cast<unsigned>(status));
+      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, text, MSGBOX_ICON_WARNING);
+      CleanUpEnvironment();
+      return 0;
+    }
+    bar.Update(kPromptStartingExcel, 90);
+    excelApp->SetVisible(true);
+    if (excelVersion >= 15 && !excelApp->Visible()) {
+      std::string text = std::string(kCannotStartExcelNormally) + kSupportAddress + kScreenshotHelps;
+      MessageBoxA(nullptr, text.c_str(), kProductTitle, MB_OK | MB_ICONINFORMATION);
+      CleanUpEnvironment();
+      return 0;
+    }
+    if (excelVersion >= 12 && SystemMajorVersion() >= 6) {
+      try {
+        int hwnd = excelApp->Hwnd();
+        if (hwnd > 0) SetForegroundWindow(reinterpret_cast<HWND>(static_cast<LONG_PTR>(hwnd)));
+      } catch (const _com_error& e) {
+        MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
+      }
+    }
+    auto workbooks = excelApp->Workbooks();
+    bar.Close();
+    mdlOutput_prompt(kPromptWaiting);
+    if (!link || link->Path.empty()) {
+      workbooks->Add();
+    } else {
+      std::shared_ptr<ExcelWorkbook> book;
+      if (link->Path.find('*') == std::string::npos) {
+        book = workbooks->Open(ResolveLinkPath(link->Path), {}, {});
+      } else if (CAcadFunc::OpenWorkbookOnProjectWise(excelApp, link->Path, 0)) {
+        book = excelApp->ActiveWorkbook();
+      }
+      if (book && !link->Worksheet.empty()) {
+        try {
+          book->Sheets()->Item(link->Worksheet)->Activate();
+          if (!link->Range.empty()) excelApp->ActiveSheet()->Range(link->Range, std::nullopt)->Select();
+        } catch (const _com_error& e) {
+          MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        } catch (...) {
+        }
+      }
+    }
+    ReloadExcelAddins();
+    return 1;
+  } catch (const _com_error& e) {
+    bar.Close();
+    CleanUpEnvironment();
+    ReportAutomationError(e);
+    return 0;
+  }
+}
+
+std::string CSignalDlg::GetWorkbookPathOnProjectWise() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kProjectWiseClassKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return "";
+  RegCloseKey(key);
+  bool itemObtained = false;
+  try {
+    auto item = excelApp->COMAddIns()->Item(kProjectWiseProgId);
+    itemObtained = true;
+    if (!item->Connect()) return transferredPath;
+    auto object = item->Object();
+    if (!object) {
+      mdlOutput_message(kProjectWiseObjectNull);
+      return "";
+    }
+    auto component = object->QueryInterface(kProjectWiseInterface);
+    if (!component) return "";
+    ExcelVariant path = component->Invoke(4, {});
+    return std::holds_alternative<std::string>(path) ? std::get<std::string>(path) : "";
+  } catch (const _com_error& e) {
+    mdlDialog_openMessageBox(DIALOGID_MsgBoxOK, e.ErrorMessage().c_str(), MSGBOX_ICON_INFORMATION);
+  } catch (...) {
+    mdlOutput_message(itemObtained ? kProjectWiseNotLoaded : kProjectWiseNotFound);
+  }
+  return "";
+}

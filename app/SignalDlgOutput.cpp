@@ -1,0 +1,158 @@
+// The output of a received table (message 1130): Excel is closed, the link is made
+// and the table cell is built, to follow the cursor or to replace the edited table.
+#include <cstdio>
+
+#include "app/AppTexts.h"
+#include "app/CommandGuard.h"
+#include "app/Lifecycle.h"
+#include "app/ModuleState.h"
+#include "app/ModuleTable.h"
+#include "app/SignalDlg.h"
+#include "excel/ComError.h"
+#include "host/mselmdscr.h"
+#include "host/msmodel.h"
+#include "host/msoutput.h"
+#include "host/msstate.h"
+#include "host/mssystem.h"
+#include "output/CQVUtiMStation.h"
+#include "output/OutputTexts.h"
+#include "output/TablePictures.h"
+#include "platform/files.h"
+#include "settings/OptionNames.h"
+#include "settings/Profile.h"
+#include "support/Breadcrumbs.h"
+#include "support/SehException.h"
+#include "support/TextConvert.h"
+
+namespace {
+
+constexpr char kOperation[] = "CSignalDlg::OnOutputToDgn";
+
+void Step(int step) {
+  RecordBreadcrumb(kOperation, step);
+  operationStep = step;
+}
+
+// A new table cell header with the link data on it.
+MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties) {
+  MSElement header;
+  std::u16string name = NarrowToWide(kTableCellName);
+  mdlCell_create(&header, name.c_str(), nullptr, 0);
+  SaveXlsInfoToLinkage(&header, link, withProperties);
+  return header;
+}
+
+}  // namespace
+
+LRESULT CSignalDlg::OnOutputToDgn(WPARAM, LPARAM) {
+  operationName = kOperation;
+  try {
+    OutputToDgn();
+  } catch (const _com_error& e) {
+    char text[1024];
+    std::snprintf(text, sizeof text, kOutputAutomationError, operationName.c_str(), operationStep,
+                  e.ErrorMessage().c_str());
+    mdlDialog_openMessageBox(DIALOGID_MsgBoxOK, text, MSGBOX_ICON_INFORMATION);
+  } catch (win_seh_exception& e) {
+    ShowFaultReport(e.report(kOperation));
+  } catch (...) {
+    char text[512];
+    std::snprintf(text, sizeof text, kOutputUnknownError, operationName.c_str(), operationStep);
+    mdlDialog_openMessageBox(DIALOGID_MsgBoxOK, text, MSGBOX_ICON_INFORMATION);
+  }
+  return 0;
+}
+
+void CSignalDlg::OutputToDgn() {
+  Step(1);
+  std::string section = kProductSection;
+  if (FuncState == kFuncEdit && GetProfileInt(kProductSection, kValueUseGlobalOption, 0) == 0)
+    section = kCurrentOptionsSection;
+  int split = GetProfileInt(section, kValueSplitRowsToColumns, 0);
+  if (currentOptionSet) currentOptionSet->SplitRowsToColumns = split;
+
+  if (listImportMode) {
+    Step(2);
+    xlslinkinfo link;
+    link.Path = moduleTable.WorkbookPath;
+    link.Worksheet = moduleTable.SheetName;
+    link.Range = moduleTable.RangeAddress;
+    ReadFileModificationTime(link.Path, &link.LastSaveTime);
+    MSElement header = MakeTableHeader(link, true);
+    mdlElmdscr_new(&pendingTableCell, nullptr, &header);
+    mdlOutput_prompt(kOutputPromptTableOrigin);
+    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr);
+    return;
+  }
+
+  Step(3);
+  // A second output request of one transfer (an add-in that ends every range with the
+  // output flag) finds Excel already gone and the table already built: nothing to do.
+  if (!excelApp) return;
+  auto book = excelApp->ActiveWorkbook();
+  if (!book) throw _com_error(static_cast<HRESULT>(0x80004003), "Excel has no active workbook.");
+  std::string fullName = book->FullName();
+  Step(4);
+  linkInfo.Path = GetWorkbookPathOnProjectWise();
+  bool deleteCopy = false;
+  if (linkInfo.Path.empty() || linkInfo.Path.find('*') == std::string::npos) {
+    linkInfo.Path = fullName;
+  } else if (size_t q = linkInfo.Path.find('?'); q != std::string::npos && q > 0) {
+    deleteCopy = true;
+    while (!linkInfo.Path.empty() && linkInfo.Path.back() == '?') linkInfo.Path.pop_back();
+  }
+  Step(5);
+  linkInfo.Range = moduleTable.RangeAddress;
+  linkInfo.Worksheet = moduleTable.SheetName;
+  Step(6);
+  book->Close({}, {}, {});
+  book.reset();
+  excelApp->SetDisplayAlerts(true);
+  excelApp->Quit();
+  excelApp.reset();
+  Step(7);
+  if (deleteCopy) DeleteFileA(fullName.c_str());
+  Step(8);
+  HWND main = mdlNativeWindow_getMainHandle(0);
+  if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
+  SetForegroundWindow(main);
+  Step(9);
+  ReadFileModificationTime(linkInfo.Path, &linkInfo.LastSaveTime);
+
+  Step(10);
+  int replaced = currentOptionSet ? currentOptionSet->replacedTablePosition : -1;
+  if (replaced != -1) {
+    MSElement old;
+    if (mdlElement_read(&old, mdlModelRef_getActive(), static_cast<ULong>(replaced)) == SUCCESS)
+      DetachTablePictures(currentOptionSet->pictureTag, mdlElement_getID(&old));
+  }
+  Step(11);
+  bool withProperties = !(FuncState == kFuncCreate && split);
+  MSElement header = MakeTableHeader(linkInfo, withProperties);
+
+  if (replaced == -1) {
+    Step(12);
+    mdlElmdscr_new(&pendingTableCell, nullptr, &header);
+    if (split) {
+      mdlOutput_prompt(kPromptFirstCorner);
+      return;
+    }
+    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr);
+    return;
+  }
+
+  Step(13);
+  MSElement old;
+  DPoint3d origin{};
+  if (mdlElement_read(&old, mdlModelRef_getActive(), static_cast<ULong>(replaced)) == SUCCESS) {
+    mdlCurrTrans_begin();
+    mdlCurrTrans_masterUnitsIdentity(FALSE);
+    mdlCell_extract(&origin, nullptr, nullptr, nullptr, nullptr, 0, &old);
+    mdlCurrTrans_end();
+    mdlElement_undoableDelete(&old, static_cast<ULong>(replaced), TRUE);
+  }
+  mdlElmdscr_new(&pendingTableCell, nullptr, &header);
+  CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin);
+  CleanUpEnvironment();  // this window is gone from here on
+  mdlState_startDefaultCommand();
+}

@@ -1,0 +1,13 @@
+// The border processing: the edges of all cells of a table become the border line
+// segments to draw, each shared grid line once.
+#pragma once
+
+#include <vector>
+
+#include "host/msoutput.h"
+#include "model/CAutoLine.h"
+
+class CQuorvelle;
+
+// Appends the table's border segments, reporting to the bar when given; 0 for a table without rows or columns.
+int ProcessBorders(CQuorvelle& table, std::vector<CAutoLine>& segments, MSDialog* progress);

@@ -1,0 +1,4 @@
+#include "model/CQuorvelle.h"
+#include "model/LayoutPasses.h"
+
+void ChangeColumnWidths(CQuorvelle&, const std::string&) {}

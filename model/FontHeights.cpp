@@ -1,0 +1,4 @@
+#include "model/CQuorvelle.h"
+#include "model/LayoutPasses.h"
+
+void ChangeFontHeights(CQuorvelle&, const std::string&) {}

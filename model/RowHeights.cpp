@@ -1,0 +1,4 @@
+#include "model/CQuorvelle.h"
+#include "model/LayoutPasses.h"
+
+void ChangeRowHeights(CQuorvelle&, const std::string&) {}

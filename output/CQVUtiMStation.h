@@ -1,0 +1,64 @@
+// The writer of table models into the design file: the output driver that turns a
+// table into the members of its table cell, the placement of that cell with the
+// table's pictures, and the element drawers the driver calls.
+//
+// Tables are in Excel points, y downwards; the drawers draw them in master units
+// with y upwards, one point to one master unit, and the placement scales the cell
+// by the placement scale k.
+#pragma once
+
+#include "host/mselmdscr.h"
+#include "host/msgeom.h"
+
+class CAutoCell;
+class CAutoLine;
+class CQuorvelle;
+
+class CQVUtiMStation {
+ public:
+  // Draws the table into the cell descriptor: fills, patterns and diagonals, texts,
+  // border lines, drawing objects and the texts of text boxes, in that order. 0, with
+  // nothing drawn, when the table has neither cells nor drawing objects. With an
+  // origin (master units) the cell is then placed there and the descriptor freed and
+  // set to null; 0 when the design file did not take it. Without an origin the cell
+  // stays pending for the caller's dynamics. 1 otherwise.
+  static int OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin);
+  // Three passes over the cells, each cell left to right and row by row: fills; then
+  // hatch patterns and diagonal lines; then texts, each by the option set's ImportObj.
+  static void OutputTableTextAndBK(CQuorvelle& table, MSElementDescr* cellDscr);
+  // The border lines of the table; 0 at once when border lines are not imported, else 1.
+  static int DrawBorders(CQuorvelle& table, MSElementDescr* cellDscr);
+  // Every drawing object but the pictures, then the texts of text boxes.
+  static void DrawObjects(CQuorvelle& table, MSElementDescr* cellDscr);
+
+  // Places the cell at the origin (master units) with the option set's rotation, the
+  // scale k times the table scale, and attaches the table's pictures beside it. The
+  // descriptor is freed and set to null. The new cell's file position, 0 when the
+  // design file did not take it.
+  static ULong PlaceTableCell(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d& origin,
+                              const DPoint3d& tableScale);
+  // The same placement at a data point of the create command (storage units), with
+  // the scale (k, k, 1); the pictures turn with the table at any angle.
+  static ULong PlaceAtDataPoint(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d& point);
+
+  // The index (0-255) of the active model's colour nearest to the Excel colour (red
+  // in the low byte). Greys match only greys and colours only colours.
+  static int NearestColorIndex(int rgb);
+  // The factor k from Excel points to master units of the option set in force.
+  static double PlacementScale();
+
+  // The element drawers. Each returns 1 when it appended something to the cell, else 0.
+
+  // Appends the cell's fill as a filled shape over the cell or its merged area.
+  static int DrawCellFill(const CAutoCell& cell, MSElementDescr* cellDscr);
+  // Appends the hatch lines of the cell's fill pattern.
+  static int DrawCellPattern(const CAutoCell& cell, MSElementDescr* cellDscr);
+  // Appends the cell's diagonal-up border line.
+  static int DrawDiagonalUp(const CAutoCell& cell, MSElementDescr* cellDscr);
+  // Appends the cell's diagonal-down border line.
+  static int DrawDiagonalDown(const CAutoCell& cell, MSElementDescr* cellDscr);
+  // Appends the cell's text in its font, size, alignment and colour.
+  static int DrawAutoCellText(const CAutoCell& cell, MSElementDescr* cellDscr);
+  // Appends one border line segment with its level, colour, weight and line style.
+  static int DrawBorderSegment(const CAutoLine& segment, MSElementDescr* cellDscr);
+};

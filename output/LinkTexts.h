@@ -1,0 +1,22 @@
+// The texts of the link data on a table cell, in one place: messages, the registry
+// values that shape it and the version it is written with.
+#pragma once
+
+// Element messages: the element identifier's low 32 bits as a signed number.
+constexpr char kLinkCorrupted[] = "The link information corrupted. Element Id: %ld.";
+constexpr char kTablePropertiesCorrupted[] = "The properties of the table corrupted. Element Id: %ld.";
+constexpr char kFontMapCorrupted[] = "The font map in the table corrupted. Element Id: %ld.";
+constexpr char kBase64LengthMismatch[] = "Miscalculated data length in CBase64::decode.";
+constexpr char kLinkDataNotWritten[] = "The link data does not fit on the table cell; the table is not linked.";
+
+// Values of the product key ("Quorvelle").
+constexpr char kValueLinkPathType[] = "LinkPathType";
+constexpr char kValueSaveFontMapToCell[] = "SaveFontMapToCell";
+
+// The version the table properties are written with (key 50).
+constexpr char kTablePropertiesVersion[] = "5.70";
+
+// Folders searched for a workbook stored by its file name alone.
+constexpr char kReferenceFoldersCfgVar[] = "$(MS_RFDIR)";
+
+constexpr char kSaveLinkOperationName[] = "CQVUtiMStation::SaveXlsInfoToLinkage";

@@ -1,0 +1,83 @@
+#include "host/msmodel.h"
+#include "host/msoutput.h"
+#include "model/CQuorvelle.h"
+#include "model/LayoutPasses.h"
+#include "output/CQVUtiMStation.h"
+#include "output/OptionSetInForce.h"
+#include "output/OutputTexts.h"
+#include "output/SplitRowsIntoColumns.h"
+#include "platform/wintypes.h"
+#include "settings/PrepareFontMap.h"
+#include "support/Breadcrumbs.h"
+
+namespace {
+
+// The name goes with every step: a drawer that records its own name in between must
+// not leave the later steps of the table output under that name.
+void Step(int step) {
+  operationName = kOutputOperationName;
+  RecordBreadcrumb(kOutputOperationName, step);
+  operationStep = step;
+}
+
+// The drawers work in master units; the host's own current transformation comes back
+// however the drawing ends, so that the caller's coordinates keep their meaning.
+class CMasterUnitsScope {
+ public:
+  CMasterUnitsScope() {
+    mdlCurrTrans_begin();
+    mdlCurrTrans_masterUnitsIdentity(FALSE);
+  }
+  ~CMasterUnitsScope() { mdlCurrTrans_end(); }
+  CMasterUnitsScope(const CMasterUnitsScope&) = delete;
+  CMasterUnitsScope& operator=(const CMasterUnitsScope&) = delete;
+};
+
+}  // namespace
+
+int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin) {
+  Step(1);
+  bool hasCells = table.RowCount() > 0 && table.ColumnCount() > 0;
+  if ((!hasCells && table.Shapes.empty()) || !cellDscr) return 0;
+  COptionSetInForce setup(table);
+
+  Step(2);
+  PrepareFontMap(*setup);
+
+  Step(3);
+  ApplyCentreAcrossSelection(table);
+  NormaliseMergedCells(table);
+
+  Step(4);
+  if (setup->CellScaleOpt == 2) {
+    ChangeColumnWidths(table, setup->ColumnWidths);
+    ChangeRowHeights(table, setup->RowHeights);
+  }
+
+  Step(5);
+  if (setup->FontScaleOpt == 2) ChangeFontHeights(table, setup->FontSizes);
+
+  Step(6);
+  SplitRowsIntoColumns(table, *setup);
+
+  int result = 1;
+  {
+    Step(7);
+    CMasterUnitsScope masterUnits;
+
+    Step(8);
+    OutputTableTextAndBK(table, cellDscr);
+    DrawBorders(table, cellDscr);
+    DrawObjects(table, cellDscr);
+
+    Step(9);
+    if (origin) {
+      if (!PlaceTableCell(table, cellDscr, *origin, setup->tableScale)) result = 0;
+    } else {
+      mdlOutput_prompt(kOutputPromptTableOrigin);
+    }
+
+    Step(10);
+  }
+  return result;
+}

@@ -1,0 +1,122 @@
+#include "sim/addin/Transcript.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/windows.h"
+
+namespace sim {
+namespace {
+
+constexpr char kSignalCaption[] = "2815DA81-AD05-4739-A2AA-3929B1E3CF56";
+constexpr std::uint32_t kBegin = 1125;
+constexpr std::uint32_t kEnd = 1126;
+constexpr std::uint32_t kCopyData = 0x4A;
+// A frame larger than this is no add-in message.
+constexpr std::uint32_t kMaxFrameBytes = 1u << 20;
+constexpr std::uint32_t kMaxTranscriptBytes = 256u << 20;
+
+void Put(std::vector<unsigned char>& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
+}
+
+std::uint32_t Get(const std::vector<unsigned char>& in, size_t at) {
+  return static_cast<std::uint32_t>(in[at]) | (static_cast<std::uint32_t>(in[at + 1]) << 8) |
+         (static_cast<std::uint32_t>(in[at + 2]) << 16) | (static_cast<std::uint32_t>(in[at + 3]) << 24);
+}
+
+std::vector<unsigned char> Text(const std::string& text) {
+  std::vector<unsigned char> data(text.begin(), text.end());
+  data.push_back(0);
+  return data;
+}
+
+}  // namespace
+
+void TranscriptWriter::Path(const std::string& workbookPath) { frames_.push_back({kCopyData, 2, 0, Text(workbookPath)}); }
+void TranscriptWriter::Message(const std::string& text) { frames_.push_back({kCopyData, 1, 0, Text(text)}); }
+void TranscriptWriter::Begin(int cellsPerRow) {
+  frames_.push_back({kBegin, 0, static_cast<std::uint32_t>(cellsPerRow), {}});
+}
+void TranscriptWriter::Record(const std::vector<unsigned char>& bytes) { frames_.push_back({kCopyData, 0, 0, bytes}); }
+void TranscriptWriter::End(int flags) { frames_.push_back({kEnd, 0, static_cast<std::uint32_t>(flags), {}}); }
+
+std::vector<unsigned char> TranscriptWriter::Bytes() const {
+  std::vector<unsigned char> out = {'Q', 'V', 'T', '1'};
+  for (const auto& f : frames_) {
+    Put(out, f.message);
+    Put(out, f.a);
+    Put(out, f.b);
+    Put(out, static_cast<std::uint32_t>(f.data.size()));
+    out.insert(out.end(), f.data.begin(), f.data.end());
+  }
+  return out;
+}
+
+bool ParseTranscript(const std::vector<unsigned char>& bytes, std::vector<TranscriptFrame>* frames,
+                     std::string* error) {
+  frames->clear();
+  if (bytes.size() < 4 || bytes[0] != 'Q' || bytes[1] != 'V' || bytes[2] != 'T' || bytes[3] != '1') {
+    *error = "This is not a transcript: it does not start with QVT1.";
+    return false;
+  }
+  size_t at = 4;
+  for (int index = 1; at < bytes.size(); ++index) {
+    std::string frame = "Frame " + std::to_string(index) + " of the transcript ";
+    if (bytes.size() - at < 16) {
+      *error = frame + "is cut short in its header.";
+      return false;
+    }
+    TranscriptFrame f{Get(bytes, at), Get(bytes, at + 4), Get(bytes, at + 8), {}};
+    std::uint32_t n = Get(bytes, at + 12);
+    at += 16;
+    if (f.message != kBegin && f.message != kEnd && f.message != kCopyData) {
+      *error = frame + "holds message " + std::to_string(f.message) + ", which the add-in does not send.";
+      return false;
+    }
+    if (f.message != kCopyData && n != 0) {
+      *error = frame + "carries bytes, which a begin or end message cannot.";
+      return false;
+    }
+    if (n > kMaxFrameBytes || n > bytes.size() - at) {
+      *error = frame + "declares " + std::to_string(n) + " bytes, more than the transcript holds.";
+      return false;
+    }
+    f.data.assign(bytes.begin() + at, bytes.begin() + at + n);
+    at += n;
+    frames->push_back(std::move(f));
+  }
+  return true;
+}
+
+std::string ReplayTranscript(const std::vector<TranscriptFrame>& frames) {
+  HWND window = FindWindowA(nullptr, kSignalCaption);
+  if (!window) return "The signal window is not open: there is nothing to send the transcript to.";
+  for (const auto& f : frames) {
+    if (f.message == kCopyData) {
+      COPYDATASTRUCT copy{f.a, static_cast<DWORD>(f.data.size()), const_cast<unsigned char*>(f.data.data())};
+      SendMessageA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy));
+    } else {
+      SendMessageA(window, f.message, f.a, static_cast<LPARAM>(f.b));
+    }
+  }
+  return "";
+}
+
+std::string ReplayTranscriptFile(const std::string& linuxPath) {
+  std::ifstream in(linuxPath, std::ios::binary);
+  if (!in) return "Cannot read the transcript " + linuxPath + ".";
+  in.seekg(0, std::ios::end);
+  std::streamoff size = in.tellg();
+  if (size < 0 || static_cast<std::uint64_t>(size) > kMaxTranscriptBytes)
+    return "The transcript " + linuxPath + " is too large to be one transfer.";
+  in.seekg(0);
+  std::vector<unsigned char> bytes(static_cast<size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), size);
+  std::vector<TranscriptFrame> frames;
+  std::string error;
+  if (!ParseTranscript(bytes, &frames, &error)) return linuxPath + ": " + error;
+  return ReplayTranscript(frames);
+}
+
+}  // namespace sim

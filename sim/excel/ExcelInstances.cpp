@@ -1,0 +1,80 @@
+// Starting and finding instances by ProgID, and the running instances.
+#include "sim/excel/ExcelInstances.h"
+
+#include <algorithm>
+
+#include "sim/SimFailures.h"
+#include "sim/excel/ExcelErrors.h"
+#include "sim/excel/ExcelWindow.h"
+#include "sim/excel/SimExcel.h"
+#include "sim/excel/StandInApplication.h"
+#include "sim/platform/TextCase.h"
+
+namespace sim {
+namespace {
+
+struct Instances {
+  std::vector<std::shared_ptr<StandInExcel>> started;  // oldest first
+  std::function<void(ExcelApplication&)> prepare;
+};
+
+Instances& State() {
+  static Instances instances;
+  return instances;
+}
+
+bool IsExcelProgId(const std::string& progId) { return EqualsIgnoringCase(progId, "Excel.Application"); }
+
+}  // namespace
+
+ExcelState* FindExcelOfWindow(HWND window) {
+  for (const auto& excel : State().started)
+    if (excel->state().window == window) return &excel->state();
+  return nullptr;
+}
+
+void ResetExcel() {
+  Instances& instances = State();
+  for (const auto& excel : instances.started) EndExcel(excel->state());
+  instances.started.clear();
+  instances.prepare = nullptr;
+}
+
+void SetExcelStartup(std::function<void(ExcelApplication&)> prepare) { State().prepare = std::move(prepare); }
+
+std::vector<ExcelApplicationPtr> RunningExcelInstances() {
+  std::vector<ExcelApplicationPtr> running;
+  for (const auto& excel : State().started)
+    if (!excel->state().ended) running.push_back(excel);
+  return running;
+}
+
+ExcelApplicationPtr LastStartedExcel() { return State().started.empty() ? nullptr : State().started.back(); }
+
+int StartedExcelCount() { return static_cast<int>(State().started.size()); }
+
+}  // namespace sim
+
+HRESULT CreateAutomationApplication(const std::string& progId, ExcelApplicationPtr* application) {
+  if (!application) return sim::kInvalidPointer;
+  *application = nullptr;
+  if (!sim::IsExcelProgId(progId)) return sim::kClassNotRegistered;
+  if (sim::ShouldFail("CreateAutomationApplication")) return sim::kServerExecFailure;
+  auto excel = std::make_shared<sim::StandInExcel>();
+  sim::State().started.push_back(excel);
+  if (auto prepare = sim::State().prepare) prepare(*excel);
+  *application = excel;
+  return S_OK;
+}
+
+HRESULT GetActiveAutomationApplication(const std::string& progId, ExcelApplicationPtr* application) {
+  if (!application) return sim::kInvalidPointer;
+  *application = nullptr;
+  if (!sim::IsExcelProgId(progId)) return sim::kClassNotRegistered;
+  const auto& started = sim::State().started;
+  auto running =
+      std::find_if(started.rbegin(), started.rend(), [](const auto& excel) { return !excel->state().ended; });
+  if (running == started.rend()) return sim::kOperationUnavailable;
+  *application = *running;
+  return S_OK;
+}

@@ -1,0 +1,41 @@
+// The person at Excel's keyboard: opening a workbook and selecting a range, which
+// the companion add-in then reads.
+#include "sim/excel/ExcelErrors.h"
+#include "sim/excel/RangeAddress.h"
+#include "sim/excel/SimExcel.h"
+#include "sim/excel/StandInApplication.h"
+#include "sim/excel/WorkbookFile.h"
+
+namespace sim {
+namespace {
+
+// Why the person cannot work in this Excel, or "".
+std::string Unreachable(const ExcelState& excel) {
+  if (excel.ended || !excel.visible) return kNotVisibleToUserText;
+  if (!excel.interactive) return kNotInteractiveText;
+  return "";
+}
+
+}  // namespace
+
+std::string OpenAsUser(ExcelApplication& excel, const std::string& windowsPath) {
+  ExcelState& state = StandInOf(excel).state();
+  std::string error = Unreachable(state);
+  if (error.empty()) OpenWorkbookFile(state, windowsPath, &error);
+  return error;
+}
+
+std::string SelectAsUser(ExcelApplication& excel, const std::string& sheetName, const std::string& address) {
+  ExcelState& state = StandInOf(excel).state();
+  if (std::string error = Unreachable(state); !error.empty()) return error;
+  auto book = state.ActiveWorkbook();
+  auto sheet = book ? book->FindSheet(sheetName) : nullptr;
+  if (!sheet || sheet->visibility != kSheetVisible) return NoSheetToSelectText(sheetName);
+  auto absolute = AbsoluteAddress(address);
+  if (!absolute) return kReferenceNotValidText;
+  book->activeSheet = sheet;
+  sheet->selection = *absolute;
+  return "";
+}
+
+}  // namespace sim
