@@ -3,6 +3,7 @@
 #pragma once
 
 // Horizontal alignment.
+constexpr int xlGeneral = 1;
 constexpr int xlLeft = -4131;
 constexpr int xlCenter = -4108;
 constexpr int xlRight = -4152;

@@ -7,6 +7,13 @@
 // by the placement scale k.
 #pragma once
 
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <array>
+#include <optional>
+
 #include "host/mselmdscr.h"
 #include "host/msgeom.h"
 
@@ -61,4 +68,39 @@ class CQVUtiMStation {
   static int DrawAutoCellText(const CAutoCell& cell, MSElementDescr* cellDscr);
   // Appends one border line segment with its level, colour, weight and line style.
   static int DrawBorderSegment(const CAutoLine& segment, MSElementDescr* cellDscr);
+
+  // The corners of the area a cell's fill and pattern cover, the first repeated last:
+  // the cell, or the whole merged area for its top-left cell, widened by half the
+  // double-line gap at double edges. None for the other cells of a merged area.
+  static std::optional<std::array<DPoint3d, 5>> CellArea(const CAutoCell& cell);
+  // Colour, weight and line style of a border line by the options in force.
+  static void SetLineSymbology(MSElement& element, const CAutoLine& segment);
+  // The level of border and diagonal lines of the Excel border weight.
+  static LevelID BorderLevel(int excelWeight);
+
+  // The pieces of the cell text drawer. Lengths are in table units.
+
+  // The family name that Excel's short name of a Bitstream font stands for; any other
+  // name comes back unchanged.
+  static std::string MapBTFontName(const std::string& excelName);
+  // The MicroStation font of the cell's text; the active font when the cell's font
+  // resolves to none.
+  static UInt32 CellFontNumber(const CAutoCell& cell);
+  // The width of the text as the host draws it with that size and those parameters;
+  // 0 when the host cannot make it a text.
+  static double MeasureTextWidth(std::u16string_view text, const TextSizeParam& size, const TextParamWide& params);
+  // The lines of the cell's text: one per line feed, and with wrapping on, broken to
+  // the length the cell leaves the text (its height for rotated text). A line broken
+  // at a space keeps the space.
+  static std::vector<std::u16string> SplitCellText(const CAutoCell& cell, const TextSizeParam& size,
+                                                   const TextParamWide& params, bool rotated);
+  // The justification and line spacing of a horizontal text, and its origin moved from
+  // the cell's top-left corner to the justification point inside the margins.
+  static void JustifyHorizontalText(const TextSizeParam& size, TextParamWide& params, DPoint3d& origin,
+                                    const CAutoCell& cell);
+  // The same for upward and downward text, whose justification turns with it.
+  static void JustifyRotatedText(const TextSizeParam& size, TextParamWide& params, DPoint3d& origin,
+                                 const CAutoCell& cell);
+  // The level of a text by the text level options.
+  static LevelID TextLevel(bool bold, bool italic);
 };

@@ -1,4 +1,19 @@
 #include "model/CAutoCell.h"
 #include "output/CQVUtiMStation.h"
+#include "output/DiagonalLine.h"
+#include "output/DoubleBorders.h"
 
-int CQVUtiMStation::DrawDiagonalUp(const CAutoCell&, MSElementDescr*) { return 0; }
+int CQVUtiMStation::DrawDiagonalUp(const CAutoCell& cell, MSElementDescr* cellDscr) {
+  const CAutoBorder& edge = cell.Borders.Edges[kEdgeDiagonalUp];
+  if (edge.StyleName.empty()) return 0;
+
+  // From the bottom-left corner to the top-right one, inside any double edge.
+  DPoint3d start{cell.Left, -cell.Top - cell.LayoutHeight, 0};
+  DPoint3d end{cell.Left + cell.LayoutWidth, -cell.Top, 0};
+  const double g = HalfDoubleLineGap();
+  if (IsDoubleEdge(cell.Borders, kEdgeLeft)) start.x += g;
+  if (IsDoubleEdge(cell.Borders, kEdgeBottom)) start.y += g;
+  if (IsDoubleEdge(cell.Borders, kEdgeRight)) end.x -= g;
+  if (IsDoubleEdge(cell.Borders, kEdgeTop)) end.y -= g;
+  return AppendDiagonalLine(edge, start, end, cellDscr);
+}

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AppTexts.h"
+#include "app/CommandView.h"
 #include "app/ModuleState.h"
 #include "host/msview.h"
 #include "settings/LevelResolution.h"
@@ -30,7 +31,7 @@ double ReadNumberText(const std::string& section, const char* name, const char* 
 
 // The rotation of the view the table goes into, in radians; 0 when it cannot be read.
 double WorkingViewAngle() {
-  int view = workingView >= 0 ? workingView : tcbP->lstvw;
+  const int view = CommandView();
   RotMatrix viewRotation;
   if (mdlView_getParameters(nullptr, nullptr, nullptr, &viewRotation, nullptr, view) != SUCCESS) return 0.0;
   return mdlRMatrix_toAngle(&viewRotation);

@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
-  libcairo2-dev libfreetype-dev libfontconfig-dev fontconfig fonts-liberation
+  libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
+  libzip-dev libpugixml-dev
+  libcairo2-dev libfreetype-dev libfontconfig-dev fontconfig fonts-liberation fonts-crosextra-carlito
   clang libclang-rt-14-dev
 )
 

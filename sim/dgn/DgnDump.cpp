@@ -22,6 +22,19 @@ ordered_json Matrix(const RotMatrix& r) {
 
 double Degrees(const RotMatrix& r) { return std::atan2(r.form3d[1][0], r.form3d[0][0]) * 180.0 / fc_pi; }
 
+// The text parameters' flag words, with what their bits say spelt out for people.
+ordered_json TextFlags(const TextParamWide& t, double uorPerMaster) {
+  return {{"flags", t.flags},
+          {"exFlags", t.exFlags},
+          {"underlineSpacing", t.underlineSpacing / uorPerMaster},
+          {"italic", (t.flags & TXTFLAG_ITALICS) != 0},
+          {"underline", (t.flags & TXTFLAG_UNDERLINE) != 0},
+          {"bold", (t.exFlags & TXTEXFLAG_BOLD) != 0},
+          {"superscript", (t.flags & TXTFLAG_SUPERSCRIPT) != 0},
+          {"subscript", (t.flags & TXTFLAG_SUBSCRIPT) != 0},
+          {"fraction", (t.exFlags & TXTEXFLAG_STACKEDFRACTION_SECTION_MASK) >> TXTEXFLAG_STACKEDFRACTION_SECTION_SHIFT}};
+}
+
 void AddGeometry(ordered_json& j, const DgnModel& m, const ElementNode& node) {
   const MSElement& el = node.el;
   double u = m.uorPerMaster;
@@ -67,9 +80,7 @@ void AddGeometry(ordered_json& j, const DgnModel& m, const ElementNode& node) {
       j["just"] = el.textParams.just;
       j["rotationDegrees"] = Degrees(el.matrix);
       j["lineSpacing"] = el.textParams.lineSpacing / u;
-      j["flags"] = {{"flags", el.textParams.flags},
-                    {"exFlags", el.textParams.exFlags},
-                    {"underlineSpacing", el.textParams.underlineSpacing / u}};
+      j["flags"] = TextFlags(el.textParams, u);
       if (el.type == TEXT_NODE_ELM) {
         ordered_json members = ordered_json::array();
         for (const auto& mem : node.members) members.push_back(DumpNode(m, mem));

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "host/msmodel.h"
 #include "sim/dgn/ElementGeometry.h"
+#include "sim/fonts/TrueTypeFaces.h"
 
 namespace sim {
 
@@ -16,9 +18,26 @@ int JustRow(int just) {
   return r >= 0 ? r % 3 : 0;
 }
 
+namespace {
+
+// The face of a TrueType font of the active design file; null for resource and SHX
+// fonts, for numbers the file does not know and for fonts not installed here.
+CTrueTypeFace* TrueTypeFaceOf(UInt32 font) {
+  const DgnModel* model = mdlModelRef_getActive();
+  if (!model) return nullptr;
+  for (const auto& entry : model->fonts)
+    if (entry.number == font) return entry.type == FONTTYPE_TRUETYPE ? FindTrueTypeFace(entry.name) : nullptr;
+  return nullptr;
+}
+
+}  // namespace
+
 double TextAdvance(UInt32 font, std::u16string_view text, double width, double height) {
-  (void)font;
   (void)height;
+  // The text width is the width of a character cell: a TrueType font's capitals are
+  // as high as the text and its advances, measured in cap heights, are stretched to
+  // the text width, as a resource font's one-width advance is.
+  if (CTrueTypeFace* face = TrueTypeFaceOf(font)) return TrueTypeAdvance(*face, text) * width;
   double w = 0;
   for (char16_t c : text)
     if (c != 0xFEFF) w += width;

@@ -9,9 +9,11 @@
 
 namespace sim {
 
-// Width of the string at the text size in the font: the sum of the characters'
-// advances. Resource fonts have a fixed advance of one text width per character; the
-// byte-order mark takes no room.
+// Width of the string at the text size in the font (a font number of the active
+// design file): the sum of the characters' advances. A TrueType font's advances are
+// its glyphs' own, in cap heights of the font times the text width; resource and
+// SHX fonts, and fonts not installed here, have a fixed advance of one text width
+// per character. The byte-order mark takes no room.
 double TextAdvance(UInt32 font, std::u16string_view text, double width, double height);
 
 // The five-point box of a text element (left-bottom, right-bottom, right-top,

@@ -26,6 +26,8 @@ const std::pair<const char*, const char*> kWindowsAliases[] = {
     {"Arial", "Liberation Sans"},
     {"Times New Roman", "Liberation Serif"},
     {"Courier New", "Liberation Mono"},
+    {"Calibri", "Carlito"},
+    {"Cambria", "Caladea"},
 };
 
 // Family name -> the file of its regular face (any face when there is no regular one).

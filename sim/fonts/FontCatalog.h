@@ -1,7 +1,8 @@
 // The fonts this host knows: its resource fonts (DGN), a few SHX fonts, and the
 // TrueType fonts installed on the machine as fontconfig lists them. The Windows fonts
-// Arial, Times New Roman and Courier New are offered under their own names, backed by
-// the metric-compatible Liberation families when those are installed.
+// Arial, Times New Roman, Courier New, Calibri and Cambria are offered under their own
+// names, backed by the metric-compatible Liberation, Carlito and Caladea families when
+// those are installed.
 #pragma once
 
 #include <string>

@@ -75,6 +75,37 @@ void StrokeOrFill(const Canvas& c, const MSElement& el, bool closed) {
   cairo_stroke(c.cr);
 }
 
+// The family a text is drawn in: its TrueType font, or a plain sans-serif face for
+// resource and SHX fonts, which have no outlines here.
+std::string FontFamily(const Canvas& c, UInt32 number) {
+  for (const auto& f : c.model->fonts)
+    if (f.number == number && f.type == FONTTYPE_TRUETYPE) return sim::Utf16ToUtf8(f.name);
+  return "Liberation Sans";
+}
+
+// Selects the text's face at the size that makes its capitals as high as the text,
+// as the design file measures text heights. Glyph metrics are not hinted, so that
+// advances keep the proportions the text's box was measured with.
+void SelectTextFace(const Canvas& c, const MSElement& el) {
+  const bool bold = el.textParams.exFlags & TXTEXFLAG_BOLD;
+  const bool italic = el.textParams.flags & TXTFLAG_ITALICS;
+  cairo_select_font_face(c.cr, FontFamily(c, el.textParams.font).c_str(),
+                         italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_font_options_t* options = cairo_font_options_create();
+  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+  cairo_set_font_options(c.cr, options);
+  cairo_font_options_destroy(options);
+  const double probe = 100;
+  cairo_set_font_size(c.cr, probe);
+  cairo_text_extents_t capital;
+  cairo_text_extents(c.cr, "H", &capital);
+  const double capRatio = capital.height > 0 ? capital.height / probe : 0.72;
+  cairo_set_font_size(c.cr, el.height * c.scale / capRatio);
+}
+
+// The text on its baseline from the left-bottom corner of its box, turned with it and
+// stretched to the box's width; the underline at its distance below the baseline.
 void DrawText(const Canvas& c, const MSElement& el) {
   std::u16string text;
   for (char16_t ch : el.text)
@@ -82,16 +113,11 @@ void DrawText(const Canvas& c, const MSElement& el) {
   if (text.empty() || el.height <= 0) return;
   DPoint3d box[5];
   sim::TextBox(box, el);
-  double boxWidth = std::hypot(box[1].x - box[0].x, box[1].y - box[0].y) * c.scale;
-  double angle = std::atan2(el.matrix.form3d[1][0], el.matrix.form3d[0][0]);
-  std::string utf8 = sim::Utf16ToUtf8(text);
-  bool bold = el.textParams.exFlags & TXTEXFLAG_BOLD;
-  bool italic = el.textParams.flags & TXTFLAG_ITALICS;
+  const double boxWidth = std::hypot(box[1].x - box[0].x, box[1].y - box[0].y) * c.scale;
+  const double angle = std::atan2(box[1].y - box[0].y, box[1].x - box[0].x);
+  const std::string utf8 = sim::Utf16ToUtf8(text);
   cairo_save(c.cr);
-  cairo_select_font_face(c.cr, "Liberation Sans", italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  // Glyphs are drawn cap-height tall, as the design file's text height is measured.
-  cairo_set_font_size(c.cr, el.height * c.scale / 0.72);
+  SelectTextFace(c, el);
   cairo_text_extents_t ext;
   cairo_text_extents(c.cr, utf8.c_str(), &ext);
   cairo_translate(c.cr, c.X(box[0].x), c.Y(box[0].y));
@@ -101,9 +127,10 @@ void DrawText(const Canvas& c, const MSElement& el) {
   cairo_move_to(c.cr, 0, 0);
   cairo_show_text(c.cr, utf8.c_str());
   if (el.textParams.flags & TXTFLAG_UNDERLINE) {
-    cairo_set_line_width(c.cr, 1);
-    cairo_move_to(c.cr, 0, 2);
-    cairo_line_to(c.cr, ext.x_advance, 2);
+    const double below = (el.textParams.underlineSpacing > 0 ? el.textParams.underlineSpacing : 0.2 * el.height) * c.scale;
+    cairo_set_line_width(c.cr, std::max(1.0, el.height * c.scale / 12));
+    cairo_move_to(c.cr, 0, below);
+    cairo_line_to(c.cr, ext.x_advance, below);
     cairo_stroke(c.cr);
   }
   cairo_restore(c.cr);

@@ -1,0 +1,64 @@
+// What every benchmark needs around the code it measures: a fresh stand-in host
+// with its settings in memory, addresses of cells, and the peak memory of the run.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "sim/SimHost.h"
+#include "sim/excel/SimExcel.h"
+#include "sim/platform/SimPlatform.h"
+
+namespace bench {
+
+// A host world for one benchmark: an empty design file, the registry in memory and
+// the user's folders in a scratch folder that goes with it.
+class HostWorld {
+ public:
+  HostWorld() : folder_(std::filesystem::temp_directory_path() / ("quorvelle-bench-" + std::to_string(::getpid()))) {
+    sim::ResetExcel();
+    sim::ResetPlatform();
+    sim::UseInMemoryRegistry();
+    const std::pair<int, const char*> folders[] = {{5, "Documents"}, {26, "AppData"}, {35, "ProgramData"}};
+    for (const auto& [csidl, name] : folders) {
+      std::filesystem::create_directories(folder_ / name);
+      sim::SetSpecialFolder(csidl, (folder_ / name).string());
+    }
+    sim::ResetHost();
+  }
+  ~HostWorld() {
+    sim::ResetHost();
+    sim::ResetPlatform();
+    std::error_code ec;
+    std::filesystem::remove_all(folder_, ec);
+  }
+  HostWorld(const HostWorld&) = delete;
+  HostWorld& operator=(const HostWorld&) = delete;
+
+  // Empties the design file between runs, so that every run adds to the same file.
+  void ClearDesignFile() { sim::ResetHost(); }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+// "$B$3" for row 3, column 2.
+inline std::string AbsoluteAddress(int row, int column) {
+  std::string letters;
+  for (int c = column; c > 0; c = (c - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
+  return "$" + letters + "$" + std::to_string(row);
+}
+
+// The most memory the process has held so far (VmHWM), in MiB.
+inline double PeakMemoryMiB() {
+  std::ifstream status("/proc/self/status");
+  std::string line;
+  while (std::getline(status, line))
+    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+  return 0.0;
+}
+
+}  // namespace bench

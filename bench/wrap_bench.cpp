@@ -1,0 +1,60 @@
+// Wrapping a long paragraph into a narrow cell: every character position of a line
+// that does not fit is measured as the host would measure it, so the cost of one
+// measurement decides the cost of wrapping.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app/ModuleState.h"
+#include "bench/BenchSupport.h"
+#include "model/CAutoCell.h"
+#include "output/CQVUtiMStation.h"
+#include "settings/FontResolution.h"
+#include "settings/QuorvelleSetup.h"
+
+namespace {
+
+std::u16string Paragraph(size_t characters) {
+  const std::u16string words[] = {u"table ", u"drawing ", u"of ", u"the ", u"workbook ", u"linked ", u"cells "};
+  std::u16string text;
+  for (size_t i = 0; text.size() < characters; ++i) text += words[i % 7];
+  text.resize(characters);
+  return text;
+}
+
+void BM_WrapParagraph(benchmark::State& state) {
+  bench::HostWorld world;
+  QuorvelleSetup setup;
+  currentOptionSet = &setup;
+  CAutoCell cell;
+  cell.SetText(Paragraph(static_cast<size_t>(state.range(0))));
+  cell.WrapText = 1;
+  cell.Width = cell.LayoutWidth = 60;
+  TextSizeParam size;
+  size.mode = 1;
+  size.height = 10;
+  size.width = 9;
+  TextParamWide params;
+  params.font = static_cast<UInt32>(FindMSFontNumber("Arial", kFontKindTrueType));
+  size_t lines = 0;
+  for (auto _ : state) lines = CQVUtiMStation::SplitCellText(cell, size, params, false).size();
+  currentOptionSet = nullptr;
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+  state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(BM_WrapParagraph)->Arg(500)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond);
+
+void BM_MeasureText(benchmark::State& state) {
+  bench::HostWorld world;
+  TextSizeParam size;
+  size.mode = 1;
+  size.height = 10;
+  size.width = 9;
+  TextParamWide params;
+  params.font = static_cast<UInt32>(FindMSFontNumber("Arial", kFontKindTrueType));
+  const std::u16string word = u"workbook";
+  for (auto _ : state) benchmark::DoNotOptimize(CQVUtiMStation::MeasureTextWidth(word, size, params));
+}
+BENCHMARK(BM_MeasureText);
+
+}  // namespace

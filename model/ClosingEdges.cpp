@@ -1,0 +1,26 @@
+#include "model/BorderSteps.h"
+#include "model/CQuorvelle.h"
+
+void AddClosingEdges(CQuorvelle& table) {
+  for (CQuorvelleRow& row : table.Rows) {
+    if (row.Cells.empty()) continue;
+    const CAutoCell& last = row.Cells.back();
+    CAutoCell closing;
+    closing.Left = last.Left + last.Width;
+    closing.Top = last.Top;
+    closing.Height = last.Height;
+    closing.Borders.Edges[kEdgeLeft] = last.Borders.Edges[kEdgeRight];
+    row.Cells.push_back(std::move(closing));
+  }
+
+  CQuorvelleRow closingRow;
+  for (const CAutoCell& above : table.Rows.back().Cells) {
+    CAutoCell closing;
+    closing.Left = above.Left;
+    closing.Width = above.Width;
+    closing.Top = above.Top + above.Height;
+    closing.Borders.Edges[kEdgeTop] = above.Borders.Edges[kEdgeBottom];
+    closingRow.Cells.push_back(std::move(closing));
+  }
+  table.Rows.push_back(std::move(closingRow));
+}
