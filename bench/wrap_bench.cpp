@@ -22,6 +22,18 @@ std::u16string Paragraph(size_t characters) {
   return text;
 }
 
+// A 10-point text in Arial, as a cell's text is drawn with the default options.
+struct ArialText {
+  ArialText() {
+    size.mode = 1;
+    size.height = 10;
+    size.width = 9;
+    params.font = static_cast<UInt32>(FindMSFontNumber("Arial", kFontKindTrueType));
+  }
+  TextSizeParam size;
+  TextParamWide params;
+};
+
 void BM_WrapParagraph(benchmark::State& state) {
   bench::HostWorld world;
   QuorvelleSetup setup;
@@ -30,14 +42,9 @@ void BM_WrapParagraph(benchmark::State& state) {
   cell.SetText(Paragraph(static_cast<size_t>(state.range(0))));
   cell.WrapText = 1;
   cell.Width = cell.LayoutWidth = 60;
-  TextSizeParam size;
-  size.mode = 1;
-  size.height = 10;
-  size.width = 9;
-  TextParamWide params;
-  params.font = static_cast<UInt32>(FindMSFontNumber("Arial", kFontKindTrueType));
+  const ArialText text;
   size_t lines = 0;
-  for (auto _ : state) lines = CQVUtiMStation::SplitCellText(cell, size, params, false).size();
+  for (auto _ : state) lines = CQVUtiMStation::SplitCellText(cell, text.size, text.params, false).size();
   currentOptionSet = nullptr;
   state.SetItemsProcessed(state.iterations() * state.range(0));
   state.counters["lines"] = static_cast<double>(lines);
@@ -46,14 +53,9 @@ BENCHMARK(BM_WrapParagraph)->Arg(500)->Arg(2000)->Arg(4000)->Unit(benchmark::kMi
 
 void BM_MeasureText(benchmark::State& state) {
   bench::HostWorld world;
-  TextSizeParam size;
-  size.mode = 1;
-  size.height = 10;
-  size.width = 9;
-  TextParamWide params;
-  params.font = static_cast<UInt32>(FindMSFontNumber("Arial", kFontKindTrueType));
+  const ArialText text;
   const std::u16string word = u"workbook";
-  for (auto _ : state) benchmark::DoNotOptimize(CQVUtiMStation::MeasureTextWidth(word, size, params));
+  for (auto _ : state) benchmark::DoNotOptimize(CQVUtiMStation::MeasureTextWidth(word, text.size, text.params));
 }
 BENCHMARK(BM_MeasureText);
 

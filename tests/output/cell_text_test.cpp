@@ -21,6 +21,13 @@ CCharFont MakeRun(std::u16string_view text, int endIndex, UInt32 fraction = 0) {
   return run;
 }
 
+// The runs the model makes of "1 3/4": a plain run, then the fraction's two pieces.
+void AddFractionRuns(CAutoCell& cell) {
+  cell.Font.Runs.Add(MakeRun(u"1 ", 1));
+  cell.Font.Runs.Add(MakeRun(u"3", -1, kFractionNumerator));
+  cell.Font.Runs.Add(MakeRun(u"4", -1, kFractionDenominator));
+}
+
 }  // namespace
 
 using DrawCellTextTest = CellTextTest;
@@ -185,9 +192,7 @@ TEST_F(DrawCellTextTest, TheByteOrderMarkGoesOnlyFromSeveralLinesInFontsWithoutI
 TEST_F(DrawCellTextTest, AStackedFractionIsOneNodeWithSmallRaisedAndLoweredParts) {
   CAutoCell text = TextCell(u"1 3/4", 200);
   text.VerticalAlignment = xlCenter;
-  text.Font.Runs.Add(MakeRun(u"1 ", 1));
-  text.Font.Runs.Add(MakeRun(u"3", -1, kFractionNumerator));
-  text.Font.Runs.Add(MakeRun(u"4", -1, kFractionDenominator));
+  AddFractionRuns(text);
   ASSERT_EQ(CQVUtiMStation::DrawAutoCellText(text, cell), 1);
   const auto drawn = Drawn();
   ASSERT_EQ(drawn.size(), 4u);
@@ -232,9 +237,7 @@ TEST_F(DrawCellTextTest, FractionPartsSitLowerUnderTopAndHigherOverBottomJustifi
     NewTableCell();
     CAutoCell text = TextCell(u"1 3/4", 200);
     text.VerticalAlignment = c.vertical;
-    text.Font.Runs.Add(MakeRun(u"1 ", 1));
-    text.Font.Runs.Add(MakeRun(u"3", -1, kFractionNumerator));
-    text.Font.Runs.Add(MakeRun(u"4", -1, kFractionDenominator));
+    AddFractionRuns(text);
     ASSERT_EQ(CQVUtiMStation::DrawAutoCellText(text, cell), 1);
     const auto drawn = Drawn();
     ASSERT_EQ(drawn.size(), 4u);
