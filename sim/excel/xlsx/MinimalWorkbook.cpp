@@ -1,0 +1,40 @@
+#include "sim/excel/xlsx/MinimalWorkbook.h"
+
+namespace sim {
+namespace {
+
+constexpr const char* kMain = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
+constexpr const char* kRelsNs = "http://schemas.openxmlformats.org/package/2006/relationships";
+constexpr const char* kDocRels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+std::string Relationship(const std::string& id, const std::string& type, const std::string& target) {
+  return "<Relationship Id=\"" + id + "\" Type=\"" + std::string(kDocRels) + "/" + type + "\" Target=\"" + target +
+         "\"/>";
+}
+
+}  // namespace
+
+std::vector<ZipEntry> MinimalWorkbookEntries(const MinimalWorkbookParts& parts) {
+  std::string workbookRels = Relationship("rId1", "worksheet", "worksheets/sheet1.xml");
+  if (!parts.styles.empty()) workbookRels += Relationship("rId2", "styles", "styles.xml");
+  if (!parts.sharedStrings.empty()) workbookRels += Relationship("rId3", "sharedStrings", "sharedStrings.xml");
+  std::vector<ZipEntry> entries = {
+      {"[Content_Types].xml",
+       "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
+      {"_rels/.rels", "<Relationships xmlns=\"" + std::string(kRelsNs) + "\">" +
+                          Relationship("rId1", "officeDocument", "xl/workbook.xml") + "</Relationships>"},
+      {"xl/workbook.xml", "<workbook xmlns=\"" + std::string(kMain) + "\" xmlns:r=\"" + kDocRels +
+                              "\"><sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets>" +
+                              parts.workbookExtra + "</workbook>"},
+      {"xl/_rels/workbook.xml.rels", "<Relationships xmlns=\"" + std::string(kRelsNs) + "\">" + workbookRels +
+                                         "</Relationships>"},
+      {"xl/worksheets/sheet1.xml", "<worksheet xmlns=\"" + std::string(kMain) + "\">" + parts.sheetBefore +
+                                       "<sheetData>" + parts.sheetData + "</sheetData>" + parts.sheetExtra +
+                                       "</worksheet>"},
+  };
+  if (!parts.styles.empty()) entries.push_back({"xl/styles.xml", parts.styles});
+  if (!parts.sharedStrings.empty()) entries.push_back({"xl/sharedStrings.xml", parts.sharedStrings});
+  return entries;
+}
+
+}  // namespace sim

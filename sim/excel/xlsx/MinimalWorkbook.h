@@ -1,0 +1,23 @@
+// The parts of the smallest workbook a reader accepts, around the XML of its one
+// sheet: what tests and fuzzing corpora vary.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "sim/excel/xlsx/ZipArchiveWriter.h"
+
+namespace sim {
+
+struct MinimalWorkbookParts {
+  std::string sheetData;      // the content of <sheetData>
+  std::string sheetExtra;     // elements after <sheetData> (<mergeCells>, ...)
+  std::string sheetBefore;    // elements before it (<sheetFormatPr>, <cols>, ...)
+  std::string styles;         // xl/styles.xml, none when empty
+  std::string sharedStrings;  // xl/sharedStrings.xml, none when empty
+  std::string workbookExtra;  // elements of workbook.xml after <sheets> (<definedNames>)
+};
+
+std::vector<ZipEntry> MinimalWorkbookEntries(const MinimalWorkbookParts& parts);
+
+}  // namespace sim

@@ -1,0 +1,23 @@
+// What reading one workbook may cost. Workbook files come from anywhere; a file past
+// one of these bounds is refused with a message naming the bound, before it can
+// exhaust memory or time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace sim {
+
+constexpr std::size_t kMaxWorkbookEntries = 10000;
+constexpr std::uint64_t kMaxEntryBytes = 256ull << 20;   // one part, uncompressed
+constexpr std::uint64_t kMaxTotalBytes = 1ull << 30;     // all parts read, uncompressed
+// Parts of ordinary workbooks compress well, but not this well: beyond it lies a
+// zip bomb. Small parts are let through whatever their ratio.
+constexpr std::uint64_t kMaxCompressionRatio = 200;
+constexpr std::uint64_t kRatioCheckedAbove = 1ull << 20;
+constexpr int kMaxXmlDepth = 256;
+constexpr std::size_t kMaxCells = 5000000;           // in the whole workbook
+constexpr std::size_t kMaxStyles = 65000;            // entries of each list of styles.xml
+constexpr std::size_t kMaxSharedStrings = 5000000;
+
+}  // namespace sim
