@@ -1,9 +1,11 @@
 #include "tests/TestSupport.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <random>
 
 #include "sim/excel/SimExcel.h"
+#include "sim/excel/xlsx/MinimalWorkbook.h"
 
 TempDir::TempDir() {
   std::random_device rd;
@@ -21,6 +23,13 @@ TempDir::TempDir() {
 TempDir::~TempDir() {
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
+}
+
+void WriteMinimalWorkbook(const std::filesystem::path& path) {
+  std::string error;
+  std::string bytes = sim::MakeZipArchive(sim::MinimalWorkbookEntries({}), &error);
+  if (bytes.empty()) throw std::runtime_error("cannot make a workbook: " + error);
+  std::ofstream(path, std::ios::binary) << bytes;
 }
 
 void HostTest::SetUp() {

@@ -23,6 +23,9 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// The smallest workbook file Excel opens: one empty sheet, "Sheet1".
+void WriteMinimalWorkbook(const std::filesystem::path& path);
+
 // Every test starts from an empty design file, an empty registry in memory, no
 // windows and an empty output log.
 class HostTest : public ::testing::Test {

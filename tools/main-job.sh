@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The main job: builds the module and the host shell, then lets the host shell place
-# the shipped sample range as a table (the create command with a recorded transfer of
-# the companion add-in), dumps the design file and draws it. The smoke run of the
-# host operations is drawn beside it.
+# a range of the shipped workbook as a table (the create command, the companion
+# add-in reading the range from the workbook), dumps the design file and draws it.
+# The shipped recorded transfer and the smoke run of the host operations are placed
+# and drawn beside it.
 # Usage: tools/main-job.sh [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,11 +14,17 @@ cmake --build build -j "$(nproc)"
 mkdir -p "$out"
 export QUORVELLE_REGISTRY="$PWD/$out/registry.json"
 shell=build/bin/quorvelle
-rm -f "$out/schedule.dgn" "$out/smoke.dgn"
+rm -f "$out/report.dgn" "$out/schedule.dgn" "$out/smoke.dgn"
+"$shell" --quiet --design "$out/report.dgn" create --workbook tools/samples/sampleConvertWorksheetToImageByPage.xlsx \
+  --sheet "Balance Sheet" --range B1:I28 --at 0,0
+"$shell" --quiet --design "$out/report.dgn" dump > "$out/report.json"
+"$shell" --quiet --design "$out/report.dgn" render --svg "$out/report.svg"
+"$shell" --quiet --design "$out/report.dgn" render "$out/report.png"
 "$shell" --quiet --design "$out/schedule.dgn" create --transcript tools/samples/schedule.qvt --at 0,0
 "$shell" --quiet --design "$out/schedule.dgn" dump > "$out/schedule.json"
 "$shell" --quiet --design "$out/schedule.dgn" render --svg "$out/schedule.svg"
 "$shell" --quiet --design "$out/schedule.dgn" render "$out/schedule.png"
 "$shell" --quiet --design "$out/smoke.dgn" smoke --picture "$out/smoke.png" > "$out/smoke.json"
-echo "table: $out/schedule.dgn (dump $out/schedule.json, pictures $out/schedule.svg and .png)"
+echo "workbook table: $out/report.dgn (dump $out/report.json, pictures $out/report.svg and .png)"
+echo "recorded table: $out/schedule.dgn (dump $out/schedule.json, pictures $out/schedule.svg and .png)"
 echo "smoke: $out/smoke.dgn (dump $out/smoke.json, picture $out/smoke.png)"

@@ -7,11 +7,10 @@
 namespace sim {
 namespace {
 
-constexpr size_t kRecordSize = 13032;
 
 class RecordWriter {
  public:
-  RecordWriter() : bytes_(kRecordSize, 0) {}
+  RecordWriter() : bytes_(kCellRecordBytes, 0) {}
 
   void Int32(size_t offset, int value) { Unsigned(offset, static_cast<uint32_t>(value), 4); }
   void Double(size_t offset, double value) { Unsigned(offset, std::bit_cast<uint64_t>(value), 8); }

@@ -3,10 +3,13 @@
 // module's reader, so that each side checks the other.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
 namespace sim {
+
+constexpr std::size_t kCellRecordBytes = 13032;
 
 // One edge as Excel reports it. The diagonals carry no priority.
 struct EdgeDescription {

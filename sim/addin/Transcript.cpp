@@ -8,13 +8,11 @@
 namespace sim {
 namespace {
 
-constexpr char kSignalCaption[] = "2815DA81-AD05-4739-A2AA-3929B1E3CF56";
 constexpr std::uint32_t kBegin = 1125;
 constexpr std::uint32_t kEnd = 1126;
 constexpr std::uint32_t kCopyData = 0x4A;
 // A frame larger than this is no add-in message.
 constexpr std::uint32_t kMaxFrameBytes = 1u << 20;
-constexpr std::uint32_t kMaxTranscriptBytes = 256u << 20;
 
 void Put(std::vector<unsigned char>& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
@@ -63,13 +61,13 @@ bool ParseTranscript(const std::vector<unsigned char>& bytes, std::vector<Transc
   size_t at = 4;
   for (int index = 1; at < bytes.size(); ++index) {
     std::string frame = "Frame " + std::to_string(index) + " of the transcript ";
-    if (bytes.size() - at < 16) {
+    if (bytes.size() - at < kFrameHeaderBytes) {
       *error = frame + "is cut short in its header.";
       return false;
     }
     TranscriptFrame f{Get(bytes, at), Get(bytes, at + 4), Get(bytes, at + 8), {}};
     std::uint32_t n = Get(bytes, at + 12);
-    at += 16;
+    at += kFrameHeaderBytes;
     if (f.message != kBegin && f.message != kEnd && f.message != kCopyData) {
       *error = frame + "holds message " + std::to_string(f.message) + ", which the add-in does not send.";
       return false;
@@ -90,7 +88,7 @@ bool ParseTranscript(const std::vector<unsigned char>& bytes, std::vector<Transc
 }
 
 std::string ReplayTranscript(const std::vector<TranscriptFrame>& frames) {
-  HWND window = FindWindowA(nullptr, kSignalCaption);
+  HWND window = FindSignalWindow();
   if (!window) return "The signal window is not open: there is nothing to send the transcript to.";
   for (const auto& f : frames) {
     if (f.message == kCopyData) {

@@ -9,7 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "sim/addin/AddinMessages.h"
+
 namespace sim {
+
+// A transcript file larger than this is not replayed.
+constexpr std::uint32_t kMaxTranscriptBytes = 256u << 20;
+// The bytes a frame adds to a transcript besides its data.
+constexpr std::uint32_t kFrameHeaderBytes = 16;
 
 struct TranscriptFrame {
   std::uint32_t message = 0;
@@ -18,13 +25,13 @@ struct TranscriptFrame {
   std::vector<unsigned char> data;
 };
 
-class TranscriptWriter {
+class TranscriptWriter : public AddinMessages {
  public:
-  void Path(const std::string& workbookPath);          // copy-data kind 2
-  void Message(const std::string& text);               // copy-data kind 1
-  void Begin(int cellsPerRow);                         // 1125
-  void Record(const std::vector<unsigned char>& bytes);  // copy-data kind 0
-  void End(int flags);                                 // 1126
+  void Path(const std::string& workbookPath) override;
+  void Message(const std::string& text);  // copy-data kind 1
+  void Begin(int cellsPerRow) override;
+  void Record(const std::vector<unsigned char>& bytes) override;
+  void End(int flags) override;
   std::vector<unsigned char> Bytes() const;
   const std::vector<TranscriptFrame>& frames() const { return frames_; }
 

@@ -24,6 +24,12 @@ std::string SameNameOpenText(const std::string& fileName) {
          "rename one of the documents.";
 }
 
+std::string DamagedFileText(const std::string& fileName, const std::string& reason) {
+  return "Excel cannot open the file '" + fileName +
+         "' because the file format or file extension is not valid. Verify that the file has not been corrupted and "
+         "that the file extension matches the format of the file.\n" + reason;
+}
+
 std::string NoSheetToSelectText(const std::string& sheet) { return "There is no sheet '" + sheet + "' to select."; }
 
 void Raise(HRESULT status, const std::string& message) { throw _com_error(status, message); }

@@ -25,6 +25,8 @@ constexpr HRESULT kExcelError = static_cast<HRESULT>(0x800A03EC);            // 
 std::string FileNotFoundText(const std::string& path);
 std::string SameNameOpenText(const std::string& fileName);
 std::string NoSheetToSelectText(const std::string& sheet);
+// A file that is no workbook Excel can read, and the reader's reason.
+std::string DamagedFileText(const std::string& fileName, const std::string& reason);
 
 [[noreturn]] void Raise(HRESULT status, const std::string& message);
 // A call on Excel after it ended, or on a workbook after it was closed.

@@ -12,6 +12,7 @@
 
 #include "excel/ExcelObjectModel.h"
 #include "sim/excel/SimExcel.h"
+#include "sim/excel/xlsx/WorkbookData.h"
 
 namespace sim {
 
@@ -31,6 +32,8 @@ struct WorkbookState {
   std::string fullName;  // canonical path; "BookN" for a workbook never saved
   std::string name;
   std::optional<ExcelDate> lastSaveTime;  // none for a workbook never saved
+  // The cells, formats and names read from its file; null for a workbook never saved.
+  std::shared_ptr<const WorkbookData> content;
   std::vector<std::shared_ptr<WorksheetState>> sheets;
   std::shared_ptr<WorksheetState> activeSheet;
   bool closed = false;

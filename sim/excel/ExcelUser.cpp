@@ -1,7 +1,8 @@
-// The person at Excel's keyboard: opening a workbook and selecting a range, which
-// the companion add-in then reads.
+// The person at Excel's keyboard: opening a workbook, selecting a range and asking
+// the companion add-in to send it.
 #include "sim/excel/ExcelErrors.h"
-#include "sim/excel/RangeAddress.h"
+#include "sim/excel/SelectionTransfer.h"
+#include "sim/excel/SheetRange.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/StandInApplication.h"
 #include "sim/excel/WorkbookFile.h"
@@ -31,11 +32,21 @@ std::string SelectAsUser(ExcelApplication& excel, const std::string& sheetName, 
   auto book = state.ActiveWorkbook();
   auto sheet = book ? book->FindSheet(sheetName) : nullptr;
   if (!sheet || sheet->visibility != kSheetVisible) return NoSheetToSelectText(sheetName);
-  auto absolute = AbsoluteAddress(address);
+  auto absolute = SheetRangeAddress(*book, *sheet, address);
   if (!absolute) return kReferenceNotValidText;
   book->activeSheet = sheet;
   sheet->selection = *absolute;
   return "";
+}
+
+std::string SendAsUser(ExcelApplication& excel) {
+  ExcelState& state = StandInOf(excel).state();
+  if (std::string error = Unreachable(state); !error.empty()) return error;
+  if (ExcelTransfer transfer = state.transfer) {
+    transfer(excel, 1);
+    return "";
+  }
+  return SendSelectedRange(state);
 }
 
 }  // namespace sim

@@ -80,6 +80,10 @@ bool AddWorksheet(ExcelApplication& excel, const std::string& workbook, const st
 // Refused while Excel is not visible or not interactive.
 std::string OpenAsUser(ExcelApplication& excel, const std::string& windowsPath);
 std::string SelectAsUser(ExcelApplication& excel, const std::string& sheet, const std::string& address);
+// The person asks the companion add-in to send the selection (its button in Excel):
+// the add-in's transfer runs as on DISPID 6. "" once it has sent the range, else the
+// message the add-in shows.
+std::string SendAsUser(ExcelApplication& excel);
 
 // --- Add-ins ---
 
@@ -88,7 +92,8 @@ std::string SelectAsUser(ExcelApplication& excel, const std::string& sheet, cons
 using ExcelTransfer = std::function<void(ExcelApplication& excel, int rangeSelected)>;
 
 // Lists the companion add-in (Description "QuorvelleV8i"); its object's DISPID 6
-// runs the instance's transfer, and sends nothing while none is set.
+// runs the instance's transfer, or while none is set sends the selected range of the
+// active workbook's file to the signal window (SelectionTransfer.h).
 void RegisterCompanionAddin(ExcelApplication& excel, bool connect = true);
 void SetExcelTransfer(ExcelApplication& excel, ExcelTransfer transfer);
 

@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "sim/excel/ExcelErrors.h"
-#include "sim/excel/RangeAddress.h"
+#include "sim/excel/SheetRange.h"
 #include "sim/excel/StandInObjects.h"
 
 namespace sim {
@@ -77,7 +77,8 @@ class StandInWorksheet : public ExcelWorksheet, SheetObject {
 
   std::shared_ptr<ExcelRange> Range(const std::string& cell1, const std::optional<std::string>& cell2) override {
     Check();
-    auto address = AbsoluteAddress(cell1, cell2 ? std::optional<std::string_view>(*cell2) : std::nullopt);
+    auto address =
+        SheetRangeAddress(*book_, *sheet_, cell1, cell2 ? std::optional<std::string_view>(*cell2) : std::nullopt);
     if (!address) RaiseExcelError(kRangeFailedText);
     return std::make_shared<StandInRange>(excel_, book_, sheet_, *address);
   }

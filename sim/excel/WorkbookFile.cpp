@@ -1,12 +1,16 @@
 #include "sim/excel/WorkbookFile.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/times.h"
 #include "sim/excel/ExcelErrors.h"
 #include "sim/excel/KeepLastError.h"
+#include "sim/excel/xlsx/WorkbookReader.h"
+#include "sim/platform/SimPlatform.h"
 #include "sim/platform/TextCase.h"
 
 namespace sim {
@@ -24,21 +28,53 @@ std::string FullPath(const std::string& path) {
 constexpr std::uint64_t kTicksToAutomationEpoch = 94353120000000000ULL;
 constexpr double kTicksPerDay = 864000000000.0;
 
-// The file's last write time in local time, as Excel shows a document's save time.
-std::optional<ExcelDate> LastSaveTimeOf(const std::string& fullName) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
+// A UTC file time as the automation date of the same moment in local time.
+std::optional<ExcelDate> LocalAutomationDate(const FILETIME& utc) {
   FILETIME local;
-  if (!GetFileAttributesExA(fullName.c_str(), GetFileExInfoStandard, &data) ||
-      !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local))
-    return std::nullopt;
+  if (!FileTimeToLocalFileTime(&utc, &local)) return std::nullopt;
   std::uint64_t ticks = (std::uint64_t{local.dwHighDateTime} << 32) | local.dwLowDateTime;
   if (ticks < kTicksToAutomationEpoch) return std::nullopt;
   return ExcelDate{static_cast<double>(ticks - kTicksToAutomationEpoch) / kTicksPerDay};
 }
 
-// The sheets of a workbook read from its file. Reading the cells of real workbooks
-// is still to come; until then every file opens with one empty sheet.
-void ReadSheets(WorkbookState& book) { book.AddSheet("Sheet1"); }
+// "2016-03-01T10:00:00Z", the document's modification time as its core properties
+// give it (UTC); none when it is no such time.
+std::optional<FILETIME> FileTimeOfW3cTime(const std::string& text) {
+  int year, month, day, hour, minute, second;
+  if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d", &year, &month, &day, &hour, &minute, &second) != 6 ||
+      year < 0 || month < 0 || day < 0 || hour < 0 || minute < 0 || second < 0)
+    return std::nullopt;
+  SYSTEMTIME time{static_cast<WORD>(year), static_cast<WORD>(month), 0,
+                  static_cast<WORD>(day),  static_cast<WORD>(hour),  static_cast<WORD>(minute),
+                  static_cast<WORD>(second), 0};
+  FILETIME utc;
+  if (!SystemTimeToFileTime(&time, &utc)) return std::nullopt;
+  return utc;
+}
+
+// Last Save Time: the document's own modification time, else the file's last write
+// time, in local time as Excel shows it.
+std::optional<ExcelDate> LastSaveTimeOf(const std::string& fullName, const WorkbookData& content) {
+  if (auto saved = FileTimeOfW3cTime(content.lastModified)) return LocalAutomationDate(*saved);
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(fullName.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+  return LocalAutomationDate(data.ftLastWriteTime);
+}
+
+int Visibility(const std::string& state) {
+  if (state == "hidden") return kSheetHidden;
+  if (state == "veryHidden") return kSheetVeryHidden;
+  return kSheetVisible;
+}
+
+// The sheets in tab order; the one the file shows in front is active when it can be.
+void AddSheets(WorkbookState& book) {
+  const WorkbookData& content = *book.content;
+  for (const SheetData& sheet : content.sheets) book.AddSheet(sheet.name, Visibility(sheet.state));
+  if (content.activeTab >= 0 && static_cast<std::size_t>(content.activeTab) < book.sheets.size() &&
+      book.sheets[static_cast<std::size_t>(content.activeTab)]->visibility == kSheetVisible)
+    book.activeSheet = book.sheets[static_cast<std::size_t>(content.activeTab)];
+}
 
 }  // namespace
 
@@ -60,11 +96,18 @@ std::shared_ptr<WorkbookState> OpenWorkbookFile(ExcelState& excel, const std::st
     *error = SameNameOpenText(name);
     return nullptr;
   }
+  std::string why;
+  auto content = ReadWorkbook(ToLinuxPath(fullName), &why);
+  if (!content) {
+    *error = DamagedFileText(name, why);
+    return nullptr;
+  }
   auto book = std::make_shared<WorkbookState>();
   book->fullName = fullName;
   book->name = name;
-  book->lastSaveTime = LastSaveTimeOf(fullName);
-  ReadSheets(*book);
+  book->content = content;
+  book->lastSaveTime = LastSaveTimeOf(fullName, *content);
+  AddSheets(*book);
   excel.workbooks.push_back(book);
   excel.Activate(book);
   return book;

@@ -64,7 +64,7 @@ class CreateFlowTest : public ModuleTest {
 
   // The workbook the Excel user opens: a file in the scratch folder.
   std::string UserOpensWorkbook(const std::string& name) {
-    std::ofstream(dir.File(name)) << "workbook";
+    WriteMinimalWorkbook(dir.File(name));
     std::string path = sim::ToWindowsPath(dir.File(name));
     EXPECT_EQ("", sim::OpenAsUser(*sim::LastStartedExcel(), path));
     return path;

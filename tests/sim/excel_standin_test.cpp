@@ -58,7 +58,7 @@ class ExcelStandInTest : public HostTest {
   std::string MakeFile(const std::string& relative) {
     auto path = dir.path() / relative;
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path) << "workbook";
+    WriteMinimalWorkbook(path);
     return sim::ToWindowsPath(path.string());
   }
 };
@@ -403,7 +403,7 @@ class FixedTimeZone {
   std::optional<std::string> saved_;
 };
 
-TEST_F(ExcelStandInTest, LastSaveTimeIsTheFilesModificationTimeInLocalTime) {
+TEST_F(ExcelStandInTest, LastSaveTimeIsTheDocumentsOrElseTheFilesModificationTimeInLocalTime) {
   using namespace std::chrono;
   FixedTimeZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
   const struct {
@@ -425,6 +425,14 @@ TEST_F(ExcelStandInTest, LastSaveTimeIsTheFilesModificationTimeInLocalTime) {
     EXPECT_NEAR(expected, std::get<ExcelDate>(saved).days, 1e-9);
     book->Close({}, {}, {});
   }
+
+  // A document that records when it was saved is taken at its word.
+  std::string saved = sim::ToWindowsPath(QV_SOURCE_DIR "/tests/fixtures/xlsx/WithThreeCharts.xlsx");
+  auto book = excel->Workbooks()->Open(saved, {}, {});  // modified 2008-04-03T14:07:54Z
+  double expected = duration<double, days::period>(sys_days{2008y / April / 3} + 16h + 7min + 54s -
+                                                   sys_days{1899y / December / 30})
+                        .count();
+  EXPECT_NEAR(expected, std::get<ExcelDate>(book->BuiltinDocumentProperty("Last Save Time")).days, 1e-9);
 }
 
 TEST_F(ExcelStandInTest, PropertiesWithoutAValueOrNameRaise) {
@@ -517,7 +525,10 @@ TEST_F(ExcelStandInTest, TheCompanionAddinsTransferRunsInItsExcel) {
   EXPECT_TRUE(addIn->Connect());
   auto object = addIn->Object();
   ASSERT_NE(nullptr, object);
-  EXPECT_TRUE(std::holds_alternative<std::monostate>(object->Invoke(6, {1})));  // no transfer: sends nothing
+  // Its own transfer needs the module's window to send to.
+  Raised noWindow = RaisedBy([&] { object->Invoke(6, {1}); });
+  EXPECT_EQ(kExcelError, noWindow.status);
+  EXPECT_EQ("The Quorvelle window to send the range to is not open.", noWindow.message);
 
   std::vector<std::string> calls;
   sim::SetExcelTransfer(*excel, [&](ExcelApplication& in, int rangeSelected) {
@@ -535,7 +546,8 @@ TEST_F(ExcelStandInTest, TheCompanionAddinsTransferRunsInItsExcel) {
       {6, {}, kBadParamCount},
       {6, {1, 2}, kBadParamCount},
       {6, {std::string("1")}, kTypeMismatch},
-      {7, {std::string("pw:\\a*"), 0, std::string()}, kMemberNotFound},
+      {5, {1}, kMemberNotFound},
+      {7, {std::string("pw:\\a*")}, kBadParamCount},
   };
   for (const auto& c : refused) EXPECT_EQ(c.status, RaisedBy([&] { object->Invoke(c.dispid, c.arguments); }).status);
   EXPECT_EQ(2u, calls.size());

@@ -1,5 +1,7 @@
-// The host shell as a person runs it: new, dump, render, run and smoke.
+// The host shell as a person runs it: new, dump, render, run, smoke, create, record
+// and registry.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -131,6 +133,56 @@ TEST_F(ShellTest, ACancelledTransferEndsWithoutATable) {
   r = Shell("--quiet --design " + dgn + " create --transcript " + bad + " --at 0,0");
   EXPECT_EQ(1, r.status);
   EXPECT_NE(std::string::npos, r.out.find("Frame 1 of the transcript is cut short")) << r.out;
+}
+
+TEST_F(ShellTest, ARangeOfAWorkbookIsPlacedOrRecordedAsATranscript) {
+  const std::string book = QV_SOURCE_DIR "/tests/fixtures/xlsx/4_every_style.xlsx";
+  std::string dgn = dir.File("book.dgn");
+  Result r = Shell("--quiet --design " + dgn + " create --workbook " + book + " --sheet styles --range A1:D20 --at 5,5");
+  ASSERT_EQ(0, r.status) << r.out;
+  auto placed = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"];
+  ASSERT_EQ(1u, placed.size());
+  EXPECT_EQ("Cell_Quorvelle", placed[0]["name"]);
+  EXPECT_NE(std::string::npos, placed[0]["linkages"].dump().find("$A$1:$D$20"));
+
+  // The same transfer recorded and replayed places the same table.
+  std::string transcript = dir.File("book.qvt");
+  r = Shell("record --workbook " + book + " --range A1:D20 --out " + transcript);
+  ASSERT_EQ(0, r.status) << r.out;
+  std::string replayed = dir.File("replayed.dgn");
+  ASSERT_EQ(0, Shell("--quiet --design " + replayed + " create --transcript " + transcript + " --at 5,5").status);
+  auto again = nlohmann::json::parse(Shell("--quiet --design " + replayed + " dump").out)["elements"];
+  ASSERT_EQ(1u, again.size());
+  EXPECT_EQ(placed[0]["members"].size(), again[0]["members"].size());
+}
+
+TEST_F(ShellTest, AMissingWorkbookAnUnknownSheetOrABadRangeIsReported) {
+  const std::string book = QV_SOURCE_DIR "/tests/fixtures/xlsx/merge_cells01.xlsx";
+  std::string damaged = dir.File("Damaged.xlsx");
+  std::ofstream(damaged) << "no workbook";
+  const std::string missing = dir.File("Missing.xlsx");
+  const struct {
+    std::string args;
+    const char* message;
+  } cases[] = {
+      {"create --workbook " + missing + " --range A1 --at 0,0", "Sorry, we couldn't find"},
+      {"create --workbook " + damaged + " --range A1 --at 0,0", "Excel cannot open the file 'Damaged.xlsx'"},
+      {"create --workbook " + book + " --sheet Nope --range A1 --at 0,0", "There is no sheet 'Nope' to select."},
+      {"create --workbook " + book + " --range A1:: --at 0,0", "Reference isn't valid."},
+      {"create --workbook " + book + " --at 0,0", "create needs --transcript, or --workbook with --range."},
+      {"record --workbook " + missing + " --range A1 --out " + dir.File("x.qvt"), "There is no workbook"},
+      {"record --workbook " + damaged + " --range A1 --out " + dir.File("x.qvt"), "Cannot read the workbook"},
+      {"record --workbook " + book + " --sheet Nope --range A1 --out " + dir.File("x.qvt"), "has no sheet 'Nope'"},
+      {"record --workbook " + book + " --range NoName --out " + dir.File("x.qvt"),
+       "The range 'NoName' is neither an address nor a name"},
+      {"record --workbook " + book + " --range A1:Z1000 --out " + dir.File("x.qvt"), "too many for one transcript"},
+  };
+  for (const auto& c : cases) {
+    Result r = Shell("--quiet --design " + dir.File("bad.dgn") + " " + c.args);
+    EXPECT_EQ(1, r.status) << c.args;
+    EXPECT_NE(std::string::npos, r.out.find(c.message)) << c.args << "\n" << r.out;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.File("x.qvt")));
 }
 
 TEST_F(ShellTest, TheRegistryCommandReadsAndEditsTheUsersSettings) {

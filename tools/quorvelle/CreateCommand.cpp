@@ -1,5 +1,6 @@
 #include "tools/quorvelle/CreateCommand.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "app/AppTexts.h"
@@ -9,13 +10,23 @@
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/Steps.h"
 
+std::string WindowsPath(const std::string& path) {
+  if (path.empty() || (path.size() > 1 && path[1] == ':') || path.find('\\') != std::string::npos) return path;
+  return sim::ToWindowsPath(std::filesystem::absolute(path).lexically_normal().string());
+}
+
 namespace {
 
-// A Linux path given for the workbook becomes the Windows path Excel opens.
-std::string WindowsPath(const std::string& path) {
-  if (path.size() > 1 && path[1] == ':') return path;
-  if (!path.empty() && path[0] == '/') return sim::ToWindowsPath(path);
-  return path;
+// The Excel user opens the workbook, selects the range and asks the add-in to send
+// it, or the recorded transfer is replayed; empty once the add-in has sent it.
+std::string SendRange(ExcelApplication& excel, const CreateRequest& request) {
+  if (!request.workbook.empty())
+    if (std::string error = sim::OpenAsUser(excel, WindowsPath(request.workbook)); !error.empty()) return error;
+  if (!request.transcript.empty()) return sim::ReplayTranscriptFile(request.transcript);
+  std::string sheet = request.sheet.empty() ? sim::ActiveSheetName(excel) : request.sheet;
+  if (std::string error = sim::SelectAsUser(excel, sheet, request.range); !error.empty())
+    return "Cannot select " + request.range + " on the sheet " + sheet + ": " + error;
+  return sim::SendAsUser(excel);
 }
 
 }  // namespace
@@ -25,9 +36,10 @@ std::string RunCreate(ModuleLoader& module, const CreateRequest& request) {
   if (std::string error = steps.Run("keyin QUORVELLE CREATE"); !error.empty()) return error;
   ExcelApplicationPtr excel = sim::LastStartedExcel();
   if (!excel || sim::ExcelEnded(*excel)) return "Excel was not started for the table; see the messages above.";
-  if (!request.workbook.empty())
-    if (std::string error = sim::OpenAsUser(*excel, WindowsPath(request.workbook)); !error.empty()) return error;
-  if (std::string error = sim::ReplayTranscriptFile(request.transcript); !error.empty()) return error;
+  if (std::string error = SendRange(*excel, request); !error.empty()) {
+    steps.Run("keyin QUORVELLE CLEANUP");
+    return error;
+  }
   sim::PumpMessages();
   if (sim::RunningCommand() == "default") {
     std::cout << "The transfer ended without a table.\n";

@@ -28,11 +28,14 @@ struct Canvas {
   double Y(double y) const { return margin + (range.high.y - y) * scale; }
 };
 
-void SetColour(const Canvas& c, UInt32 index) {
+// Near-white lines and texts would vanish on the white page and are drawn black, as
+// a print draws them; a filled area keeps its own colour, white included, so that the
+// texts on a white cell stay readable.
+void SetColour(const Canvas& c, UInt32 index, bool area = false) {
   double r = 0, g = 0, b = 0;
   if (index < 256) {
     const RGBColorDef& rgb = c.model->colors[index];
-    if (!(rgb.red >= 240 && rgb.green >= 240 && rgb.blue >= 240)) {
+    if (area || !(rgb.red >= 240 && rgb.green >= 240 && rgb.blue >= 240)) {
       r = rgb.red / 255.0;
       g = rgb.green / 255.0;
       b = rgb.blue / 255.0;
@@ -67,7 +70,7 @@ void Path(const Canvas& c, const std::vector<DPoint3d>& points) {
 }
 
 void StrokeOrFill(const Canvas& c, const MSElement& el, bool closed) {
-  SetColour(c, el.color);
+  SetColour(c, el.color, closed && el.fillMode);
   SetLine(c, el);
   if (closed) cairo_close_path(c.cr);
   if (closed && el.fillMode)

@@ -17,6 +17,7 @@
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/CreateCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
+#include "tools/quorvelle/RecordCommand.h"
 #include "tools/quorvelle/RegistryCommand.h"
 #include "tools/quorvelle/Render.h"
 #include "tools/quorvelle/Smoke.h"
@@ -117,13 +118,21 @@ int main(int argc, char** argv) {
   CreateRequest create;
   std::vector<std::string> atPoints;
   auto* cmdCreate = app.add_subcommand("create", "place a range sent by the add-in as a table");
-  cmdCreate->add_option("--transcript", create.transcript, "the add-in's messages (a transcript file)")->required();
+  cmdCreate->add_option("--transcript", create.transcript, "the add-in's messages (a transcript file)");
   cmdCreate->add_option("--workbook", create.workbook, "the workbook the Excel user makes active");
+  cmdCreate->add_option("--sheet", create.sheet, "the sheet of the range (default: the workbook's active sheet)");
+  cmdCreate->add_option("--range", create.range, "the range the add-in sends: an address or a defined name");
   cmdCreate->add_option("--at", atPoints, "a data point X,Y in master units (one per table, two for a split table)");
   std::string description, transcriptOut;
   auto* cmdTranscript = app.add_subcommand("transcript", "write a transcript from a table description (JSON)");
   cmdTranscript->add_option("--from", description, "the table description")->required();
   cmdTranscript->add_option("--out", transcriptOut, "the transcript to write")->required();
+  RecordRequest record;
+  auto* cmdRecord = app.add_subcommand("record", "write the add-in's transfer of a workbook's range as a transcript");
+  cmdRecord->add_option("--workbook", record.workbook, "the workbook (.xlsx or .xlsm)")->required();
+  cmdRecord->add_option("--sheet", record.sheet, "the sheet of the range (default: the workbook's active sheet)");
+  cmdRecord->add_option("--range", record.range, "an address or a defined name")->required();
+  cmdRecord->add_option("--out", record.out, "the transcript to write")->required();
   std::vector<std::string> registryWords;
   auto* cmdRegistry = app.add_subcommand("registry", "get, set, delete or list registry values");
   cmdRegistry->add_option("words", registryWords, "get KEY NAME | set KEY NAME VALUE (dword:N or text) | "
@@ -152,6 +161,12 @@ int main(int argc, char** argv) {
     std::string error = WriteTranscript(description, transcriptOut);
     return error.empty() ? 0 : Fail(error);
   }
+  if (*cmdRecord) {
+    std::string error = RecordRange(record);
+    return error.empty() ? 0 : Fail(error);
+  }
+  if (*cmdCreate && create.transcript.empty() && (create.workbook.empty() || create.range.empty()))
+    return Fail("create needs --transcript, or --workbook with --range.");
   for (const auto& at : atPoints) {
     DPoint3d p;
     if (!ParsePoint(at, &p)) return Fail("--at needs X,Y in master units, not " + at);

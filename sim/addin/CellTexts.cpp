@@ -1,0 +1,66 @@
+#include "sim/addin/CellTexts.h"
+
+#include <charconv>
+
+#include "sim/Strings.h"
+
+namespace sim {
+
+DisplayedText DisplayedTextOf(const CellData& cell, bool date1904) {
+  CellValueForFormat value;
+  switch (cell.kind) {
+    case CellValueKind::Empty:
+      return {};
+    case CellValueKind::Number:
+      value.kind = CellValueForFormat::Number;
+      break;
+    case CellValueKind::Boolean:
+      value.kind = CellValueForFormat::Boolean;
+      break;
+    case CellValueKind::Text:
+      value.kind = CellValueForFormat::Text;
+      break;
+    case CellValueKind::Error:
+      value.kind = CellValueForFormat::Error;
+      break;
+  }
+  value.number = cell.number;
+  value.text = cell.Text();
+  return FormatCellValue(value, cell.NumberFormat(), date1904);
+}
+
+std::string ValueText(const CellData& cell) {
+  switch (cell.kind) {
+    case CellValueKind::Empty:
+      return "";
+    case CellValueKind::Boolean:
+      return cell.Boolean() ? "TRUE" : "FALSE";
+    case CellValueKind::Number: {
+      char buffer[32];
+      auto result = std::to_chars(buffer, buffer + sizeof buffer, cell.number);
+      return std::string(buffer, result.ptr);
+    }
+    default:
+      return cell.Text();
+  }
+}
+
+std::string RunDescription(const CellText& text, const FontData& cellFont, std::size_t capacity) {
+  std::string description;
+  std::size_t end = 0;  // UTF-16 units of the runs so far
+  for (const TextRun& run : text.runs) {
+    std::size_t units = Utf8ToUtf16(run.text).size();
+    if (units == 0) continue;
+    end += units;
+    const FontData& font = run.font ? *run.font : cellFont;
+    if (font.name.find_first_of("|:") != std::string::npos) return "";
+    int script = font.vertAlign == "superscript" ? 1 : font.vertAlign == "subscript" ? 2 : 0;
+    if (!description.empty()) description += ':';
+    description += font.name + "|b" + (font.bold ? "1" : "0") + "|i" + (font.italic ? "1" : "0") + "|s" +
+                   std::to_string(script) + "|" + std::to_string(end - 1);
+    if (description.size() >= capacity) return "";
+  }
+  return description;
+}
+
+}  // namespace sim

@@ -1,0 +1,87 @@
+#include "sim/addin/RangeTransfer.h"
+
+#include <algorithm>
+
+#include "sim/addin/RangeRecords.h"
+#include "sim/excel/xlsx/XlsxRanges.h"
+
+namespace sim {
+namespace {
+
+// The parts of a reference between commas that stand outside quoted sheet names.
+std::vector<std::string_view> SplitAreas(std::string_view reference) {
+  std::vector<std::string_view> parts;
+  bool quoted = false;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < reference.size(); ++i) {
+    if (reference[i] == '\'') quoted = !quoted;
+    if (reference[i] == ',' && !quoted) {
+      parts.push_back(reference.substr(start, i - start));
+      start = i + 1;
+    }
+  }
+  parts.push_back(reference.substr(start));
+  return parts;
+}
+
+// Whole rows or columns are as much of them as the sheet uses.
+CellRect CutToUsedRange(const CellRect& area, const SheetData& sheet) {
+  CellRect used = UsedRangeOrFirstCell(sheet);
+  CellRect cut = area;
+  if (area.firstRow == 1 && area.lastRow == kMaxRow) {
+    cut.firstRow = used.firstRow;
+    cut.lastRow = used.lastRow;
+  }
+  if (area.firstColumn == 1 && area.lastColumn == kMaxColumn) {
+    cut.firstColumn = used.firstColumn;
+    cut.lastColumn = used.lastColumn;
+  }
+  return cut;
+}
+
+std::size_t CellCount(const CellRect& area) {
+  return static_cast<std::size_t>(area.lastRow - area.firstRow + 1) *
+         static_cast<std::size_t>(area.lastColumn - area.firstColumn + 1);
+}
+
+}  // namespace
+
+CellRect UsedRangeOrFirstCell(const SheetData& sheet) { return sheet.UsedRange().value_or(CellRect{}); }
+
+bool ResolveTransferAreas(const WorkbookData& book, int sheetIndex, std::string_view reference,
+                          std::vector<CellRect>* areas, std::string* error) {
+  areas->clear();
+  const SheetData& sheet = book.sheets.at(static_cast<std::size_t>(sheetIndex));
+  std::size_t cells = 0;
+  for (std::string_view part : SplitAreas(reference)) {
+    std::optional<SheetRect> found = ResolveRange(book, sheetIndex, part);
+    if (!found || found->sheetIndex != sheetIndex) {
+      *error = "The range '" + std::string(reference) + "' is neither an address nor a name of a range on the sheet '" +
+               sheet.name + "'.";
+      return false;
+    }
+    areas->push_back(CutToUsedRange(found->rect, sheet));
+    cells += CellCount(areas->back());
+  }
+  if (cells > kMaxTransferCells) {
+    *error = "The range '" + std::string(reference) + "' holds " + std::to_string(cells) +
+             " cells; the add-in sends at most " + std::to_string(kMaxTransferCells) + " cells at a time.";
+    return false;
+  }
+  return true;
+}
+
+void SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
+               const std::string& workbookPath, AddinMessages& out) {
+  out.Path(workbookPath);
+  for (std::size_t i = 0; i < areas.size(); ++i) {
+    CRangeRecords records(book, sheetIndex, areas[i]);
+    out.Begin(records.CellsPerRow());
+    for (int row = areas[i].firstRow; row <= areas[i].lastRow; ++row)
+      for (int column = areas[i].firstColumn; column <= areas[i].lastColumn; ++column)
+        out.Record(EncodeCellRecord(records.Describe(row, column)));
+    out.End(i + 1 == areas.size() ? kEndOutput : 0);
+  }
+}
+
+}  // namespace sim
