@@ -2,6 +2,8 @@
 // the host calls them) with the add-in's class already registered.
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 
 #include "excel/ExcelObjectModel.h"
@@ -13,6 +15,16 @@ class ModuleTest : public HostTest {
   void TearDown() override;
   // The class key of the companion add-in, as its installation leaves it.
   static void RegisterAddinClass();
+};
+
+// The create command in a design file of its own, started as the host runs its
+// key-in: a placement command, then the start, with the window messages pumped.
+class CreateCommandTest : public ModuleTest {
+ protected:
+  void SetUp() override;
+  void StartCreate();
+  // The elements of the design file's dump.
+  static nlohmann::json Elements();
 };
 
 // An Excel that records what the module asks of it.

@@ -21,22 +21,8 @@ namespace {
 
 using nlohmann::json;
 
-class CreateFlowTest : public ModuleTest {
+class CreateFlowTest : public CreateCommandTest {
  protected:
-  void SetUp() override {
-    ModuleTest::SetUp();
-    RegisterAddinClass();
-    sim::NewDesignFile(dir.File("Plan.dgn"));
-  }
-
-  // The create key-in as the host runs it: a placement command, then the start.
-  void StartCreate() {
-    mdlState_startPrimitive(Quorvelle_Create_Accept, Quorvelle_Reset, "QUORVELLE CREATE", nullptr);
-    mdlState_setFunction(STATE_CLEANUP, Quorvelle_CleanUp);
-    Quorvelle_Create_Start();
-    sim::PumpMessages();
-  }
-
   // A range of rows x columns cells of 30 by 10 points with text; its end flags.
   static json Range(int rows, int columns, int end = -1, const char* sheet = "Sheet1") {
     json r = {{"sheet", sheet}, {"origin", "A1"}};
@@ -70,7 +56,6 @@ class CreateFlowTest : public ModuleTest {
     return path;
   }
 
-  json Elements() { return json::parse(sim::DumpDesignFile())["elements"]; }
 
   static std::string Linkage(const json& cell, int key) {
     for (const auto& l : cell["linkages"])

@@ -15,23 +15,7 @@ namespace {
 
 using nlohmann::json;
 
-class CreateWorkbookTest : public ModuleTest {
- protected:
-  void SetUp() override {
-    ModuleTest::SetUp();
-    RegisterAddinClass();
-    sim::NewDesignFile(dir.File("Plan.dgn"));
-  }
-
-  void StartCreate() {
-    mdlState_startPrimitive(Quorvelle_Create_Accept, Quorvelle_Reset, "QUORVELLE CREATE", nullptr);
-    mdlState_setFunction(STATE_CLEANUP, Quorvelle_CleanUp);
-    Quorvelle_Create_Start();
-    sim::PumpMessages();
-  }
-
-  json Elements() { return json::parse(sim::DumpDesignFile())["elements"]; }
-};
+using CreateWorkbookTest = CreateCommandTest;
 
 TEST_F(CreateWorkbookTest, TheSelectedRangeOfAWorkbookIsPlacedWithItsLink) {
   StartCreate();
