@@ -10,6 +10,7 @@
 
 #include "sim/SimHost.h"
 #include "sim/excel/SimExcel.h"
+#include "sim/excel/xlsx/XlsxRanges.h"
 #include "sim/platform/SimPlatform.h"
 
 namespace bench {
@@ -46,11 +47,7 @@ class HostWorld {
 };
 
 // "$B$3" for row 3, column 2.
-inline std::string AbsoluteAddress(int row, int column) {
-  std::string letters;
-  for (int c = column; c > 0; c = (c - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
-  return "$" + letters + "$" + std::to_string(row);
-}
+inline std::string AbsoluteAddress(int row, int column) { return sim::AbsoluteAddressOf({row, column, row, column}); }
 
 // The most memory the process has held so far (VmHWM), in MiB.
 inline double PeakMemoryMiB() {

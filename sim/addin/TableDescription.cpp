@@ -5,6 +5,7 @@
 
 #include "sim/Strings.h"
 #include "sim/addin/CellRecordEncoder.h"
+#include "sim/excel/RangeAddress.h"
 
 using nlohmann::json;
 
@@ -13,12 +14,6 @@ namespace {
 
 // Ranges larger than this are not a description a person writes.
 constexpr size_t kMaxCells = 100000;
-
-std::string ColumnLetters(int column) {
-  std::string letters;
-  for (int c = column; c > 0; c = (c - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (c - 1) % 26));
-  return letters;
-}
 
 std::string Address(int row, int column) { return "$" + ColumnLetters(column) + "$" + std::to_string(row); }
 

@@ -70,12 +70,6 @@ std::optional<Area> ParseArea(std::string_view text) {
               std::max(first->row, second.row), std::max(first->column, second.column)};
 }
 
-std::string ColumnLetters(long column) {
-  std::string letters;
-  for (; column > 0; column = (column - 1) / 26) letters.insert(letters.begin(), char('A' + (column - 1) % 26));
-  return letters;
-}
-
 std::string AbsoluteText(const Area& area) {
   switch (area.kind) {
     case AreaKind::Columns:
@@ -91,6 +85,12 @@ std::string AbsoluteText(const Area& area) {
 }
 
 }  // namespace
+
+std::string ColumnLetters(long column) {
+  std::string letters;
+  for (; column > 0; column = (column - 1) / 26) letters.insert(letters.begin(), char('A' + (column - 1) % 26));
+  return letters;
+}
 
 std::optional<std::string> AbsoluteAddress(std::string_view cell1, std::optional<std::string_view> cell2) {
   if (cell2) {

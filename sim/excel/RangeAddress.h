@@ -14,6 +14,9 @@ namespace sim {
 // rectangle spanning both. Columns run to XFD, rows to 1048576. The absolute address
 // ("$B$3:$D$9", "$B$3", "$B:$D", "$3:$9"), or none when the text is no such
 // reference.
+// The letters of a column: 1 is "A", 27 "AA", 16384 "XFD".
+std::string ColumnLetters(long column);
+
 std::optional<std::string> AbsoluteAddress(std::string_view cell1, std::optional<std::string_view> cell2 = {});
 
 }  // namespace sim

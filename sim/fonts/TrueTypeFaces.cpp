@@ -5,6 +5,7 @@
 #include FT_ADVANCES_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -27,6 +28,17 @@ class CTrueTypeFace {
     FT_Fixed units = 0;
     if (FT_Get_Advance(face_, FT_Get_Char_Index(face_, c), FT_LOAD_NO_SCALE, &units) != 0) units = 0;
     return advances_[c] = static_cast<double>(units) / capHeight_;
+  }
+
+  // The advance of the widest of the digits 0-9 in ems; 0 when none has one.
+  double WidestDigitEms() const {
+    FT_Fixed most = 0;
+    for (char digit = '0'; digit <= '9'; ++digit) {
+      FT_Fixed units = 0;
+      if (FT_Get_Advance(face_, FT_Get_Char_Index(face_, digit), FT_LOAD_NO_SCALE, &units) == 0)
+        most = std::max(most, units);
+    }
+    return static_cast<double>(most) / face_->units_per_EM;
   }
 
  private:
@@ -100,6 +112,8 @@ CFaceCache& Faces() {
 }  // namespace
 
 CTrueTypeFace* FindTrueTypeFace(const std::u16string& fontName) { return Faces().FindByName(fontName); }
+
+double TrueTypeWidestDigitEms(const CTrueTypeFace& face) { return face.WidestDigitEms(); }
 
 double TrueTypeAdvance(CTrueTypeFace& face, std::u16string_view text) {
   double total = 0;

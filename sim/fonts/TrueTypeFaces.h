@@ -20,4 +20,8 @@ CTrueTypeFace* FindTrueTypeFace(const std::u16string& fontName);
 // advance of its missing-glyph box; the byte-order mark takes no room.
 double TrueTypeAdvance(CTrueTypeFace& face, std::u16string_view text);
 
+// The advance of the face's widest digit in ems (Excel sizes columns by it); 0 when
+// the face has no digits.
+double TrueTypeWidestDigitEms(const CTrueTypeFace& face);
+
 }  // namespace sim

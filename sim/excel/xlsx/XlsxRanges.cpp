@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "sim/excel/RangeAddress.h"
 #include "sim/platform/TextCase.h"
 
 
@@ -46,12 +47,6 @@ std::optional<Part> ParsePart(std::string_view text) {
   }
   if (i != text.size() || (!part.row && !part.column)) return std::nullopt;
   return part;
-}
-
-std::string ColumnLetters(int column) {
-  std::string letters;
-  for (; column > 0; column = (column - 1) / 26) letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
-  return letters;
 }
 
 // "Sheet1!A1" -> ("Sheet1", "A1"), with quotes around the sheet name undone ('' is ').
