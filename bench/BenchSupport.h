@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "sim/SimHost.h"
+#include "sim/SimWorld.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/xlsx/XlsxRanges.h"
 #include "sim/platform/SimPlatform.h"
@@ -20,15 +21,7 @@ namespace bench {
 class HostWorld {
  public:
   HostWorld() : folder_(std::filesystem::temp_directory_path() / ("quorvelle-bench-" + std::to_string(::getpid()))) {
-    sim::ResetExcel();
-    sim::ResetPlatform();
-    sim::UseInMemoryRegistry();
-    const std::pair<int, const char*> folders[] = {{5, "Documents"}, {26, "AppData"}, {35, "ProgramData"}};
-    for (const auto& [csidl, name] : folders) {
-      std::filesystem::create_directories(folder_ / name);
-      sim::SetSpecialFolder(csidl, (folder_ / name).string());
-    }
-    sim::ResetHost();
+    sim::ResetWorld(folder_);
   }
   ~HostWorld() {
     sim::ResetHost();

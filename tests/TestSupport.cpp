@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 
+#include "sim/SimWorld.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/xlsx/MinimalWorkbook.h"
 
@@ -33,16 +34,8 @@ void WriteMinimalWorkbook(const std::filesystem::path& path) {
 }
 
 void HostTest::SetUp() {
-  sim::ResetExcel();
-  sim::ResetPlatform();
-  sim::UseInMemoryRegistry();
   // The user's own folders are never touched by a test: each test has its own.
-  const std::pair<int, const char*> folders[] = {{5, "Documents"}, {26, "AppData"}, {35, "ProgramData"}};
-  for (const auto& [csidl, name] : folders) {
-    std::filesystem::create_directories(dir.path() / name);
-    sim::SetSpecialFolder(csidl, (dir.path() / name).string());
-  }
-  sim::ResetHost();
+  sim::ResetWorld(dir.path());
 }
 
 void HostTest::TearDown() {
