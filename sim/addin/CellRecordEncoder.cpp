@@ -69,10 +69,10 @@ std::vector<unsigned char> EncodeCellRecord(const CellDescription& cell) {
   w.Edge(184, cell.diagonalUp, false);
   w.String(196, 32, cell.address);
   w.String(228, 64, cell.mergeAddress);
-  w.WideString(292, 8192, cell.text);
+  w.WideString(292, kCellTextSlotBytes, cell.text);
   w.String(8484, 1024, cell.textInfo1);
   w.String(9508, 2048, cell.textInfo2);
-  w.String(11556, 1024, cell.runDescription);
+  w.String(11556, kRunDescriptionSlotBytes, cell.runDescription);
   w.String(12580, 256, cell.fontName);
   w.String(12836, 64, cell.rangeAddress);
   w.String(12900, 132, cell.sheetName);

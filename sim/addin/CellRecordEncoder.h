@@ -48,6 +48,11 @@ struct CellDescription {
   std::string sheetName;
 };
 
+// Slots whose size the add-in's side checks before it fills them: the displayed text
+// (UTF-16, its NUL included) and the run description (8-bit, its NUL included).
+constexpr std::size_t kCellTextSlotBytes = 8192;
+constexpr std::size_t kRunDescriptionSlotBytes = 1024;
+
 // Strings too long for their slot are cut so that the terminating NUL still fits.
 std::vector<unsigned char> EncodeCellRecord(const CellDescription& cell);
 
