@@ -1,6 +1,6 @@
-// The command steps. Each runs inside the guard of its command; the flows behind the
-// steps of the table commands are being built, and until a flow is there its step
-// says so in the message field instead of doing nothing.
+// The command steps. Each runs inside the guard of its command; a step whose command
+// this module does not carry out says so in the message field instead of doing
+// nothing.
 #include "app/AcadFunc.h"
 
 #include <string>
@@ -15,6 +15,7 @@
 #include "app/NotAvailable.h"
 #include "host/msoutput.h"
 #include "host/msstate.h"
+#include "output/WorkingView.h"
 
 namespace {
 

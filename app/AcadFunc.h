@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 #include "host/msgeom.h"
 
 // The dynamics of the create command: the pending table cell follows the cursor.

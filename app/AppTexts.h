@@ -5,8 +5,6 @@
 constexpr char kValueCurDrawingFolder[] = "CurDrawingFolder";
 constexpr char kValueFuncState[] = "FuncState";
 constexpr char kValueCurWorkspaceName[] = "CurWorkspaceName";
-constexpr char kValueAfmFile[] = "QuorvelleAfmFile";
-constexpr char kValueOptFile[] = "QuorvelleOptFile";
 constexpr char kValueAttachAppMenu[] = "AttachAppMenu";
 constexpr char kValueAutoUpdateAll[] = "AutoUpdateAll";
 
@@ -16,6 +14,7 @@ constexpr char kCfgFontMapFile[] = "KORVU_QV_AFM";
 constexpr char kCfgOptionsFile[] = "KORVU_QV_OPT";
 
 constexpr char kTableCellName[] = "Cell_Quorvelle";
+constexpr char kSaveTimeUnreadable[] = "The last save time of the workbook %s could not be read.";
 
 constexpr char kAutoUpdateEnabled[] = "Auto-Update is enabled.";
 constexpr char kAutoUpdateDisabled[] = "Auto-Update is disabled.";
@@ -35,6 +34,10 @@ constexpr char kCannotStartExcelNormally[] =
     "Integration Module for Office doesn't work with Office 2013 or higher. \n\nOr you can launch Excel manually and "
     "send a screenshot of the active add-ins of your Excel to ";
 constexpr char kScreenshotHelps[] = ". The screenshot will help troubleshooting.";
+constexpr char kAddinsNotListed[] = "Quorvelle could not list the add-ins of Excel: %s";
+constexpr char kAddinNotReloaded[] = "An add-in of Excel could not be reloaded: %s";
+constexpr char kRangeNotShown[] = "Quorvelle could not show %s!%s in Excel; please select the range there.";
+constexpr char kUnknownFailure[] = "unknown error";
 constexpr char kOutputAutomationError[] = "%s, %d - %s";
 constexpr char kOutputUnknownError[] = "Unknown error raise in OnOutputToDgn function: %s, %d.";
 constexpr char kProjectWiseObjectNull[] = "The object of Quorvelle for ProjectWise is null.";

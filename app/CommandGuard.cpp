@@ -1,6 +1,6 @@
 #include "app/CommandGuard.h"
 
-#include "excel/ComError.h"
+#include "automation/ComError.h"
 #include "host/msoutput.h"
 #include "support/SehException.h"
 #include "support/SupportTexts.h"

@@ -7,13 +7,13 @@
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
+#include "app/TableCell.h"
 #include "host/mselmdscr.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
 #include "host/msstate.h"
 #include "output/CQVUtiMStation.h"
 #include "support/Breadcrumbs.h"
-#include "support/TextConvert.h"
 
 namespace {
 
@@ -48,13 +48,11 @@ void SplitPoint(const DPoint3d& point) {
   }
   setup.secondColumnOrigin = ToMaster(point);
   if (pendingTableCell) {
-    RecordBreadcrumb(kOperation, 1);
-    operationStep = 1;
+    RecordStep(kOperation, 1);
     SaveTableProperties(&pendingTableCell->el);
     DPoint3d origin = setup.firstColumnOrigin;
-    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin);
-    RecordBreadcrumb(kOperation, 2);
-    operationStep = 2;
+    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin, FuncState);
+    RecordStep(kOperation, 2);
   }
   CleanUpEnvironment();
   mdlState_startDefaultCommand();
@@ -68,13 +66,10 @@ void PrepareNextTable() {
   link.Path = listImportMode ? next->WorkbookPath : signalWindow->linkInfo.Path;
   link.Worksheet = next->SheetName;
   link.Range = next->RangeAddress;
-  ReadFileModificationTime(link.Path, &link.LastSaveTime);
-  MSElement header;
-  std::u16string name = NarrowToWide(kTableCellName);
-  mdlCell_create(&header, name.c_str(), nullptr, 0);
-  SaveXlsInfoToLinkage(&header, link, true);
+  ReadWorkbookSaveTime(link);
+  MSElement header = MakeTableHeader(link, true);
   mdlElmdscr_new(&pendingTableCell, nullptr, &header);
-  CQVUtiMStation::OutputTableToDgn(*next, pendingTableCell, nullptr);
+  CQVUtiMStation::OutputTableToDgn(*next, pendingTableCell, nullptr, FuncState);
   signalWindow->placedTables.push_back(std::move(next));
 }
 

@@ -6,24 +6,24 @@
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
-#include "excel/AddinContract.h"
+#include "excel/ExchangeMapping.h"
 #include "excel/AddinRegistration.h"
 #include "host/mselmdscr.h"
 #include "host/mssystem.h"
 #include "host/msview.h"
 #include "platform/paths.h"
+#include "output/WorkingView.h"
+#include "settings/OptionNames.h"
 #include "settings/Profile.h"
+#include "support/DesignFile.h"
 
 namespace {
 
-// The folder of the active design file, with its trailing backslash.
-std::string DesignFolder() {
-  char folder[sizeof tcbP->dgnfilenm + 2] = {};
-  std::strncpy(folder, tcbP->dgnfilenm, sizeof tcbP->dgnfilenm);
-  PathRemoveFileSpecA(folder);
-  std::string result = folder;
-  if (!result.empty() && result.back() != '\\') result += '\\';
-  return result;
+// The add-in takes the folder with its trailing backslash.
+std::string DesignFolderForAddin() {
+  std::string folder = DesignFolder();
+  if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  return folder;
 }
 
 // Writes the value from the expanded configuration variable: empty first, then the
@@ -37,7 +37,7 @@ void WriteFromCfgVar(const char* entry, const char* variable) {
 }
 
 void WriteSettingsForAddin() {
-  WriteProfileString(kProductSection, kValueCurDrawingFolder, DesignFolder());
+  WriteProfileString(kProductSection, kValueCurDrawingFolder, DesignFolderForAddin());
   WriteProfileInt(kProductSection, kValueFuncState, FuncState);
   if (char* user = mdlSystem_getExpandedCfgVar(kCfgUserName)) {
     WriteProfileString(kProductSection, kValueCurWorkspaceName, user);

@@ -14,6 +14,7 @@
 #include "host/msoutput.h"
 #include "host/msscan.h"
 #include "host/msstate.h"
+#include "output/PatternTemplate.h"
 #include "settings/Profile.h"
 
 
@@ -21,8 +22,7 @@ extern "C" {
 
 int InitApplicationDll() {
   ModuleStateScope scope;
-  DPoint3d points[2] = {{0, 0, 0}, {1, 0, 0}};
-  mdlLine_create(&patternTemplate, nullptr, points);
+  MakePatternTemplate();
   return 0;
 }
 

@@ -2,12 +2,9 @@
 
 #include "app/ModuleTable.h"
 
-int FuncState = kFuncCreate;
+EFuncState FuncState = kFuncCreate;
 int moduleIdle = 1;
-int workingView = -1;
 int listImportMode = 0;
 CSignalDlg* signalWindow = nullptr;
 MSElementDescr* pendingTableCell = nullptr;
-HANDLE exchangeMapping = nullptr;
-MSElement patternTemplate;
 CQuorvelle moduleTable;

@@ -1,6 +1,5 @@
 #include "app/SignalDlg.h"
 
-#include "excel/AddinContract.h"
 #include "model/CQuorvelle.h"
 
 namespace {

@@ -7,12 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/AddinContract.h"
+#include "automation/ExcelObjectModel.h"
 #include "model/RowAssembly.h"
 #include "output/LinkData.h"
 #include "platform/windows.h"
 
 class CQuorvelle;
+
+// Messages the window posts itself, so that their work starts once the add-in's call
+// has returned.
+constexpr UINT kMsgOutputToDgn = 1130;
+constexpr UINT kMsgCancelTransfer = 1132;
 
 class CSignalDlg {
  public:

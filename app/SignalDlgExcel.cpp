@@ -1,13 +1,15 @@
 // Excel for the create and edit commands: started for the user, with a new workbook
 // or the linked one at its sheet and range.
 #include <cstdio>
+#include <stdexcept>
 
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
 #include "app/Lifecycle.h"
 #include "app/SignalDlg.h"
-#include "excel/ComError.h"
+#include "automation/ComError.h"
 #include "host/msoutput.h"
+#include "output/CompletionBar.h"
 #include "platform/msgbox.h"
 #include "platform/registry.h"
 #include "platform/version.h"
@@ -37,21 +39,33 @@ void ReportAutomationError(const _com_error& e) {
   MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
 }
 
-class CompletionBar {
- public:
-  explicit CompletionBar(const char* text) : bar_(mdlDialog_openCompletionBar(text)) {}
-  ~CompletionBar() { Close(); }
-  void Update(const char* text, int percent) {
-    if (bar_) mdlDialog_updateCompletionBar(bar_, text, percent);
-  }
-  void Close() {
-    if (bar_) mdlDialog_closeCompletionBar(bar_);
-    bar_ = nullptr;
-  }
+// Activates the link's sheet and selects its range; a sheet or range Excel does not
+// have is a failure like an automation error.
+void ShowLinkedRange(ExcelApplication& excel, ExcelWorkbook& book, const xlslinkinfo& link) {
+  auto sheets = book.Sheets();
+  auto sheet = sheets ? sheets->Item(link.Worksheet) : nullptr;
+  if (!sheet) throw std::runtime_error("no such sheet");
+  sheet->Activate();
+  if (link.Range.empty()) return;
+  auto active = excel.ActiveSheet();
+  auto range = active ? active->Range(link.Range, std::nullopt) : nullptr;
+  if (!range) throw std::runtime_error("no such range");
+  range->Select();
+}
 
- private:
-  MSDialog* bar_;
-};
+// A step whose failure does not stop the work: the user is told in the message field.
+template <typename Step>
+void TryAndTell(const char* failureFormat, Step step) {
+  try {
+    step();
+  } catch (const _com_error& e) {
+    mdlOutput_printf(MSG_MESSAGE, failureFormat, e.ErrorMessage().c_str());
+  } catch (const std::exception& e) {
+    mdlOutput_printf(MSG_MESSAGE, failureFormat, e.what());
+  } catch (...) {
+    mdlOutput_printf(MSG_MESSAGE, failureFormat, kUnknownFailure);
+  }
+}
 
 }  // namespace
 
@@ -66,26 +80,28 @@ int CSignalDlg::LaunchExcel(HRESULT* status) {
   return 1;
 }
 
+// A failure never stops the operation: the add-ins that reload keep working, and the
+// user learns which did not.
 void CSignalDlg::ReloadExcelAddins() {
-  try {
-    auto addIns = excelApp->AddIns();
-    int count = addIns ? addIns->Count() : 0;
-    for (int i = 1; i <= count; ++i) {
-      try {
-        auto addIn = addIns->Item(i);
-        if (addIn && addIn->Installed()) {
-          addIn->SetInstalled(false);
-          addIn->SetInstalled(true);
-        }
-      } catch (...) {
+  std::shared_ptr<ExcelAddIns> addIns;
+  int count = 0;
+  TryAndTell(kAddinsNotListed, [&] {
+    addIns = excelApp ? excelApp->AddIns() : nullptr;
+    count = addIns ? addIns->Count() : 0;
+  });
+  for (int i = 1; i <= count; ++i) {
+    TryAndTell(kAddinNotReloaded, [&] {
+      auto addIn = addIns->Item(i);
+      if (addIn && addIn->Installed()) {
+        addIn->SetInstalled(false);
+        addIn->SetInstalled(true);
       }
-    }
-  } catch (...) {
+    });
   }
 }
 
 int CSignalDlg::OpenWorkbookInExcel(const xlslinkinfo* link) {
-  CompletionBar bar(kPromptStartingExcel);
+  CCompletionBar bar(kPromptStartingExcel);
   try {
     mdlOutput_prompt(kPromptStartingExcel);
     bar.Update(kPromptStartingExcel, 60);
@@ -110,7 +126,7 @@ int CSignalDlg::OpenWorkbookInExcel(const xlslinkinfo* link) {
         int hwnd = excelApp->Hwnd();
         if (hwnd > 0) SetForegroundWindow(reinterpret_cast<HWND>(static_cast<LONG_PTR>(hwnd)));
       } catch (const _com_error& e) {
-        MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
+        ReportAutomationError(e);
       }
     }
     auto workbooks = excelApp->Workbooks();
@@ -126,12 +142,14 @@ int CSignalDlg::OpenWorkbookInExcel(const xlslinkinfo* link) {
         book = excelApp->ActiveWorkbook();
       }
       if (book && !link->Worksheet.empty()) {
+        // The workbook is open for the user: a range that cannot be shown is reported
+        // and the user selects it by hand.
         try {
-          book->Sheets()->Item(link->Worksheet)->Activate();
-          if (!link->Range.empty()) excelApp->ActiveSheet()->Range(link->Range, std::nullopt)->Select();
+          ShowLinkedRange(*excelApp, *book, *link);
         } catch (const _com_error& e) {
-          MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
+          ReportAutomationError(e);
         } catch (...) {
+          mdlOutput_printf(MSG_MESSAGE, kRangeNotShown, link->Worksheet.c_str(), link->Range.c_str());
         }
       }
     }

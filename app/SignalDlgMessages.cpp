@@ -5,12 +5,12 @@
 #include "app/Lifecycle.h"
 #include "app/ModuleState.h"
 #include "app/SignalDlg.h"
-#include "excel/AddinContract.h"
 #include "host/msoutput.h"
 #include "host/msstate.h"
 #include "host/mssystem.h"
 #include "model/CQuorvelle.h"
-#include "model/DrawingObjectRecord.h"
+#include "output/DrawingObjectRecord.h"
+#include "output/WorkingView.h"
 #include "settings/ReadOptions.h"
 
 LRESULT CSignalDlg::OnBeginTable(WPARAM wParam, LPARAM lParam) {
@@ -23,7 +23,7 @@ LRESULT CSignalDlg::OnBeginTable(WPARAM wParam, LPARAM lParam) {
     currentTable = furtherTables.back().get();
   }
   if (currentTable) currentTable->WorkbookPath = linkInfo.Path;
-  ReadOptions();
+  ReadOptions(FuncState, CommandView());
   return 0;
 }
 

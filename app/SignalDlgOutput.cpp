@@ -8,13 +8,15 @@
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
-#include "excel/ComError.h"
+#include "app/TableCell.h"
+#include "automation/ComError.h"
 #include "host/mselmdscr.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
 #include "host/msstate.h"
 #include "host/mssystem.h"
 #include "output/CQVUtiMStation.h"
+#include "output/MasterUnitsScope.h"
 #include "output/OutputTexts.h"
 #include "output/TablePictures.h"
 #include "platform/files.h"
@@ -22,25 +24,12 @@
 #include "settings/Profile.h"
 #include "support/Breadcrumbs.h"
 #include "support/SehException.h"
-#include "support/TextConvert.h"
 
 namespace {
 
 constexpr char kOperation[] = "CSignalDlg::OnOutputToDgn";
 
-void Step(int step) {
-  RecordBreadcrumb(kOperation, step);
-  operationStep = step;
-}
-
-// A new table cell header with the link data on it.
-MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties) {
-  MSElement header;
-  std::u16string name = NarrowToWide(kTableCellName);
-  mdlCell_create(&header, name.c_str(), nullptr, 0);
-  SaveXlsInfoToLinkage(&header, link, withProperties);
-  return header;
-}
+void Step(int step) { RecordStep(kOperation, step); }
 
 }  // namespace
 
@@ -77,11 +66,11 @@ void CSignalDlg::OutputToDgn() {
     link.Path = moduleTable.WorkbookPath;
     link.Worksheet = moduleTable.SheetName;
     link.Range = moduleTable.RangeAddress;
-    ReadFileModificationTime(link.Path, &link.LastSaveTime);
+    ReadWorkbookSaveTime(link);
     MSElement header = MakeTableHeader(link, true);
     mdlElmdscr_new(&pendingTableCell, nullptr, &header);
     mdlOutput_prompt(kOutputPromptTableOrigin);
-    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr);
+    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr, FuncState);
     return;
   }
 
@@ -117,7 +106,7 @@ void CSignalDlg::OutputToDgn() {
   if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
   SetForegroundWindow(main);
   Step(9);
-  ReadFileModificationTime(linkInfo.Path, &linkInfo.LastSaveTime);
+  ReadWorkbookSaveTime(linkInfo);
 
   Step(10);
   int replaced = currentOptionSet ? currentOptionSet->replacedTablePosition : -1;
@@ -137,7 +126,7 @@ void CSignalDlg::OutputToDgn() {
       mdlOutput_prompt(kPromptFirstCorner);
       return;
     }
-    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr);
+    CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr, FuncState);
     return;
   }
 
@@ -145,14 +134,14 @@ void CSignalDlg::OutputToDgn() {
   MSElement old;
   DPoint3d origin{};
   if (mdlElement_read(&old, mdlModelRef_getActive(), static_cast<ULong>(replaced)) == SUCCESS) {
-    mdlCurrTrans_begin();
-    mdlCurrTrans_masterUnitsIdentity(FALSE);
-    mdlCell_extract(&origin, nullptr, nullptr, nullptr, nullptr, 0, &old);
-    mdlCurrTrans_end();
+    {
+      CMasterUnitsScope masterUnits;
+      mdlCell_extract(&origin, nullptr, nullptr, nullptr, nullptr, 0, &old);
+    }
     mdlElement_undoableDelete(&old, static_cast<ULong>(replaced), TRUE);
   }
   mdlElmdscr_new(&pendingTableCell, nullptr, &header);
-  CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin);
+  CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin, FuncState);
   CleanUpEnvironment();  // this window is gone from here on
   mdlState_startDefaultCommand();
 }

@@ -1,11 +1,14 @@
 #include "app/TableCell.h"
 
 #include "app/AppTexts.h"
+#include "app/ModuleState.h"
 #include "host/mslinkage.h"
 #include "host/msmodel.h"
 #include "host/mssystem.h"
+#include "host/msoutput.h"
 #include "host/msxattr.h"
 #include "support/TextCompare.h"
+#include "support/TextConvert.h"
 
 namespace {
 constexpr UInt16 kLinkHandler = 3900;
@@ -26,4 +29,17 @@ int IsQuorvelleCell(const MSElement* element) {
   for (int i = 0; mdlLinkage_extractStringLinkageByIndex(&key, nullptr, 0, i, element) == SUCCESS; ++i)
     if (key == kPathLinkage) return 1;
   return 0;
+}
+
+MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties) {
+  MSElement header;
+  std::u16string name = NarrowToWide(kTableCellName);
+  mdlCell_create(&header, name.c_str(), nullptr, 0);
+  SaveXlsInfoToLinkage(&header, link, withProperties, FuncState);
+  return header;
+}
+
+void ReadWorkbookSaveTime(xlslinkinfo& link) {
+  if (!ReadFileModificationTime(link.Path, &link.LastSaveTime))
+    mdlOutput_printf(MSG_MESSAGE, kSaveTimeUnreadable, link.Path.c_str());
 }

@@ -1,8 +1,19 @@
-// Recognising placed tables.
+// Table cells: recognising placed ones, and the header of a new one.
 #pragma once
 
 #include "host/mselement.h"
+#include "output/LinkData.h"
 
 // 1 when the element is a table cell: a cell header named "Cell_Quorvelle" that
 // carries link data (the link attribute, or a string linkage with key 4).
 int IsQuorvelleCell(const MSElement* element);
+
+// A new table cell header "Cell_Quorvelle" with the link data written on it, the
+// option set in force as its properties when asked. When the link data cannot be
+// written the header is made all the same: the table is drawn unlinked, and the
+// writer has told the user why.
+MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties);
+
+// The workbook file's last modification time into the link; the user is told when it
+// cannot be read, since the table then keeps no save time to compare at its update.
+void ReadWorkbookSaveTime(xlslinkinfo& link);

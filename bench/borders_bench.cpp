@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ModuleState.h"
 #include "bench/BenchSupport.h"
 #include "host/mselmdscr.h"
 #include "host/msmodel.h"
@@ -83,7 +82,7 @@ void BM_PlaceBorderedTable(benchmark::State& state) {
     mdlElmdscr_new(&cell, nullptr, &header);
     state.ResumeTiming();
     const DPoint3d origin{0, 0, 0};
-    if (CQVUtiMStation::OutputTableToDgn(table, cell, &origin) != 1) state.SkipWithError("the table was not placed");
+    if (CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate) != 1) state.SkipWithError("the table was not placed");
     state.PauseTiming();
     mdlElmdscr_freeAll(&cell);
     currentOptionSet = nullptr;

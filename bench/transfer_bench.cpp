@@ -117,16 +117,16 @@ BENCHMARK(BM_SendRange)->Unit(benchmark::kMillisecond)->Iterations(3);
 // The floor: the same bytes copied record by record into a buffer of 64 MiB, used
 // round and round so that the copy goes to memory rather than stays in the caches.
 void BM_CopyRecordBytes(benchmark::State& state) {
-  constexpr std::size_t kSlots = (64u << 20) / sim::kCellRecordBytes;
-  std::vector<unsigned char> source(sim::kCellRecordBytes, 0x5A), target(kSlots * sim::kCellRecordBytes);
+  constexpr std::size_t kSlots = (64u << 20) / kCellRecordSize;
+  std::vector<unsigned char> source(kCellRecordSize, 0x5A), target(kSlots * kCellRecordSize);
   const std::size_t records = static_cast<std::size_t>(kRows) * kColumns;
   for (auto _ : state) {
     for (std::size_t i = 0; i < records; ++i) {
-      std::memcpy(target.data() + (i % kSlots) * sim::kCellRecordBytes, source.data(), source.size());
+      std::memcpy(target.data() + (i % kSlots) * kCellRecordSize, source.data(), source.size());
       benchmark::DoNotOptimize(target.data());
     }
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * records * sim::kCellRecordBytes));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * records * kCellRecordSize));
   state.counters["peak_MiB"] = bench::PeakMemoryMiB();
 }
 BENCHMARK(BM_CopyRecordBytes)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "app/ModuleState.h"
 #include "bench/BenchSupport.h"
 #include "model/CAutoCell.h"
 #include "output/CQVUtiMStation.h"

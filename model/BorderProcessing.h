@@ -4,10 +4,11 @@
 
 #include <vector>
 
-#include "host/msoutput.h"
 #include "model/CAutoLine.h"
+#include "support/Progress.h"
 
 class CQuorvelle;
 
-// Appends the table's border segments, reporting to the bar when given; 0 for a table without rows or columns.
-int ProcessBorders(CQuorvelle& table, std::vector<CAutoLine>& segments, MSDialog* progress);
+// Appends the table's border segments, reporting how far it has come when given
+// where; 0 for a table without rows or columns.
+int ProcessBorders(CQuorvelle& table, std::vector<CAutoLine>& segments, CProgress* progress);

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "host/msoutput.h"
 #include "model/CAutoLine.h"
+#include "support/Progress.h"
 
 class CAutoBorder;
 class CAutoCell;
@@ -73,8 +73,8 @@ void AddEdgeSegments(const CAutoBorder& edge, const CEdgePlace& place, const CEd
                      std::vector<CGridSegment>& out);
 
 // The segments of every cell's left and top edges (and bottom edges before column
-// breaks), reporting each cell to the bar when given.
-CGridSegments ParseCellEdges(const CQuorvelle& table, double halfGap, MSDialog* progress);
+// breaks), reporting each cell to `progress` when given.
+CGridSegments ParseCellEdges(const CQuorvelle& table, double halfGap, CProgress* progress);
 
 // Joins the segments that continue each other and appends the result.
-void JoinGridSegments(CGridSegments& segments, std::vector<CAutoLine>& out, MSDialog* progress);
+void JoinGridSegments(CGridSegments& segments, std::vector<CAutoLine>& out, CProgress* progress);

@@ -8,7 +8,7 @@
 #include "model/CAutoBorders.h"
 #include "model/CAutoFont.h"
 #include "model/CAutoInterior.h"
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 
 // Texts from the add-in start with the byte-order mark.
 constexpr char16_t kByteOrderMark = u'\xFEFF';

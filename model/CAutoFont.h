@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/CCharFont.h"
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 
 // The size of a font that no record set.
 constexpr double kFontSizeUnset = 10000.0;

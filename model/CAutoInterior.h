@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 
 class CAutoInterior : public CSerialisable {
  public:

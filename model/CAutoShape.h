@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 
 struct MSElementDescr;
 

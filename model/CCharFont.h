@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/mselement.h"
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 
 // Stacked-fraction marks in TextParamWide::exFlags.
 constexpr UInt32 kFractionNumerator = 1u << TXTEXFLAG_STACKEDFRACTION_SECTION_SHIFT;

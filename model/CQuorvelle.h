@@ -10,7 +10,7 @@
 #include "model/CAutoShape.h"
 #include "model/CQuorvelleRow.h"
 #include "model/CellRecord.h"
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 #include "settings/QuorvelleSetup.h"
 
 class CQuorvelle : public CSerialisable {

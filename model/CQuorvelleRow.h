@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/CAutoCell.h"
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 
 class CQuorvelleRow : public CSerialisable {
  public:

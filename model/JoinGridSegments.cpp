@@ -32,7 +32,7 @@ bool JoinInto(CAutoLine& line, const CAutoLine& earlier) {
 
 class CSegmentJoiner {
  public:
-  CSegmentJoiner(std::vector<CAutoLine>& out, MSDialog* progress, long long total)
+  CSegmentJoiner(std::vector<CAutoLine>& out, CProgress* progress, long long total)
       : out_(out), progress_(progress), total_(total) {}
 
   // Joins the segments of one grid row or column, from the last to the first. Each
@@ -76,8 +76,7 @@ class CSegmentJoiner {
 
  private:
   void ShowProgress() {
-    if (progress_ && total_ > 0)
-      mdlDialog_updateCompletionBar(progress_, kBarJoiningBorderSegments, static_cast<int>(done_ * 100 / total_));
+    if (progress_) progress_->ShowSteps(kBarJoiningBorderSegments, done_, total_);
   }
 
   // Segments of no length are dropped and slanted ones drawn as they are; neither
@@ -87,7 +86,7 @@ class CSegmentJoiner {
   }
 
   std::vector<CAutoLine>& out_;
-  MSDialog* progress_;
+  CProgress* progress_;
   long long total_;
   long long done_ = 0;
 };
@@ -113,9 +112,9 @@ std::vector<std::vector<CGridSegment>> GroupBy(std::vector<CGridSegment>& list, 
 
 }  // namespace
 
-void JoinGridSegments(CGridSegments& segments, std::vector<CAutoLine>& out, MSDialog* progress) {
+void JoinGridSegments(CGridSegments& segments, std::vector<CAutoLine>& out, CProgress* progress) {
   const long long total = static_cast<long long>(segments.horizontal.size() + segments.vertical.size());
-  if (progress) mdlDialog_updateCompletionBar(progress, kBarJoiningBorderSegments, 0);
+  if (progress) progress->Update(kBarJoiningBorderSegments, 0);
   CSegmentJoiner joiner(out, progress, total);
 
   // Rows are joined from the last to the first, each from its last segment; the

@@ -65,7 +65,7 @@ void ParseCell(const CAutoCell& cell, const CNeighbours& n, int row, int column,
 
 }  // namespace
 
-CGridSegments ParseCellEdges(const CQuorvelle& table, double halfGap, MSDialog* progress) {
+CGridSegments ParseCellEdges(const CQuorvelle& table, double halfGap, CProgress* progress) {
   long long total = 0;
   for (const CQuorvelleRow& row : table.Rows) total += static_cast<long long>(row.Cells.size());
 
@@ -83,7 +83,7 @@ CGridSegments ParseCellEdges(const CQuorvelle& table, double halfGap, MSDialog* 
       n.down = CellAt(table, i + 1, j);
       ParseCell(cells[j], n, static_cast<int>(i), static_cast<int>(j), halfGap, out);
       ++count;
-      if (progress) mdlDialog_updateCompletionBar(progress, kBarParsingBorderEdges, static_cast<int>(count * 100 / total));
+      if (progress) progress->ShowSteps(kBarParsingBorderEdges, count, total);
     }
   }
   return out;

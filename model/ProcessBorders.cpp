@@ -2,7 +2,7 @@
 #include "model/BorderSteps.h"
 #include "model/CQuorvelle.h"
 
-int ProcessBorders(CQuorvelle& table, std::vector<CAutoLine>& segments, MSDialog* progress) {
+int ProcessBorders(CQuorvelle& table, std::vector<CAutoLine>& segments, CProgress* progress) {
   if (table.RowCount() == 0 || table.ColumnCount() == 0) return 0;
   const QuorvelleSetup& setup = currentOptionSet ? *currentOptionSet : table.Setup;
   const double halfGap = setup.doubleLineGap / 2.0;

@@ -16,6 +16,7 @@
 
 #include "host/mselmdscr.h"
 #include "host/msgeom.h"
+#include "settings/OperationMode.h"
 
 class CAutoCell;
 class CAutoLine;
@@ -28,8 +29,10 @@ class CQVUtiMStation {
   // nothing drawn, when the table has neither cells nor drawing objects. With an
   // origin (master units) the cell is then placed there and the descriptor freed and
   // set to null; 0 when the design file did not take it. Without an origin the cell
-  // stays pending for the caller's dynamics. 1 otherwise.
-  static int OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin);
+  // stays pending for the caller's dynamics. 1 otherwise. The mode is the running
+  // operation's: an update draws with the font map the table was made with.
+  static int OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin,
+                              EFuncState mode);
   // Three passes over the cells, each cell left to right and row by row: fills; then
   // hatch patterns and diagonal lines; then texts, each by the option set's ImportObj.
   static void OutputTableTextAndBK(CQuorvelle& table, MSElementDescr* cellDscr);

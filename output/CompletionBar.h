@@ -2,18 +2,18 @@
 #pragma once
 
 #include "host/msoutput.h"
+#include "support/Progress.h"
 
-class CCompletionBar {
+class CCompletionBar : public CProgress {
  public:
   explicit CCompletionBar(const char* text) : bar_(mdlDialog_openCompletionBar(text)) {}
-  ~CCompletionBar();
+  ~CCompletionBar() override { Close(); }
   CCompletionBar(const CCompletionBar&) = delete;
   CCompletionBar& operator=(const CCompletionBar&) = delete;
 
-  void Update(const char* text, int percent);
-  // Shows `done` of `total` steps as a whole percentage, rounded down.
-  void ShowSteps(const char* text, long long done, long long total);
-  MSDialog* Handle() const { return bar_; }
+  void Update(const char* text, int percent) override;
+  // Closes the bar before the work ends; nothing more shows after.
+  void Close();
 
  private:
   MSDialog* bar_;

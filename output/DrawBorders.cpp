@@ -14,7 +14,7 @@ int CQVUtiMStation::DrawBorders(CQuorvelle& table, MSElementDescr* cellDscr) {
 
   CCompletionBar bar(kBarParsingBorders);
   std::vector<CAutoLine> segments;
-  ProcessBorders(table, segments, bar.Handle());
+  ProcessBorders(table, segments, &bar);
 
   bar.Update(kBarDrawingBorders, 0);
   const long long n = static_cast<long long>(segments.size());

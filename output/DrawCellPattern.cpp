@@ -1,9 +1,9 @@
-#include "app/ModuleState.h"
 #include "host/mspattern.h"
 #include "model/CAutoCell.h"
 #include "output/CQVUtiMStation.h"
-#include "app/CommandView.h"
+#include "output/PatternTemplate.h"
 #include "output/Symbology.h"
+#include "output/WorkingView.h"
 #include "settings/QuorvelleSetup.h"
 #include "support/TextCompare.h"
 

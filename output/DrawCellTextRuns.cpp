@@ -3,7 +3,7 @@
 #include "model/CAutoCell.h"
 #include "output/CQVUtiMStation.h"
 #include "output/CellTextDrawing.h"
-#include "app/CommandView.h"
+#include "output/WorkingView.h"
 #include "settings/QuorvelleSetup.h"
 
 namespace {

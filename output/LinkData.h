@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "host/mselement.h"
+#include "settings/OperationMode.h"
 #include "support/FileModificationTime.h"  // with which callers fill LastSaveTime
 #include "support/OleDateTime.h"
 
@@ -30,9 +31,10 @@ struct xlslinkinfo {
 // --- Writing (string linkages on a cell header not yet added) ---
 
 // Writes the link, with properties the current option set, and the font map when the
-// user keeps it on tables. 1 when written; 0 with the header unchanged when the path
-// names a folder (ends in "\") or the data does not fit on the element.
-int SaveXlsInfoToLinkage(MSElement* header, const xlslinkinfo& link, bool withProperties);
+// user keeps it on tables; an update (mode) keeps the path in the form the old cell
+// held it. 1 when written; 0 with the header unchanged, and the user told why, when
+// the path names a folder (ends in "\") or the data does not fit on the element.
+int SaveXlsInfoToLinkage(MSElement* header, const xlslinkinfo& link, bool withProperties, EFuncState mode);
 // Appends the current option set as the table properties (keys 50-89). SUCCESS (with
 // nothing written when no option set is in force), or ERROR when the element is full.
 StatusInt SaveTableProperties(MSElement* element);

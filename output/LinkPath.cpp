@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "host/mssystem.h"
-#include "host/msview.h"
 #include "output/LinkData.h"
 #include "output/LinkSettings.h"
 #include "output/LinkTexts.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "support/DesignFile.h"
 
 namespace {
 
@@ -32,16 +32,6 @@ bool HasDrive(const std::string& path) {
 }
 
 bool IsNetworkPath(const std::string& path) { return path.rfind("\\\\", 0) == 0; }
-
-// The active design file, "" when it was never saved.
-std::string DesignFile() { return std::string(tcbP->dgnfilenm, strnlen(tcbP->dgnfilenm, sizeof tcbP->dgnfilenm)); }
-
-// Its folder without a trailing backslash, "" when unnamed.
-std::string DesignFolder() {
-  std::string folder = DesignFile();
-  if (folder.empty() || !PathRemoveFileSpecA(folder.data())) return {};
-  return folder.c_str();
-}
 
 std::string Combine(const std::string& folder, const std::string& file) {
   char combined[MAX_PATH];

@@ -8,6 +8,8 @@ constexpr char kTablePropertiesCorrupted[] = "The properties of the table corrup
 constexpr char kFontMapCorrupted[] = "The font map in the table corrupted. Element Id: %ld.";
 constexpr char kBase64LengthMismatch[] = "Miscalculated data length in CBase64::decode.";
 constexpr char kLinkDataNotWritten[] = "The link data does not fit on the table cell; the table is not linked.";
+constexpr char kLinkPathIsFolderStart[] = "The workbook path ";
+constexpr char kLinkPathIsFolderEnd[] = " names a folder; the table is not linked.";
 
 // Values of the product key ("Quorvelle").
 constexpr char kValueLinkPathType[] = "LinkPathType";

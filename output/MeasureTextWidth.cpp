@@ -1,6 +1,6 @@
 #include "host/mstext.h"
 #include "output/CQVUtiMStation.h"
-#include "app/CommandView.h"
+#include "output/WorkingView.h"
 
 double CQVUtiMStation::MeasureTextWidth(std::u16string_view text, const TextSizeParam& size,
                                         const TextParamWide& params) {

@@ -3,6 +3,7 @@
 #include "model/CQuorvelle.h"
 #include "model/LayoutPasses.h"
 #include "output/CQVUtiMStation.h"
+#include "output/MasterUnitsScope.h"
 #include "output/OptionSetInForce.h"
 #include "output/OutputTexts.h"
 #include "output/SplitRowsIntoColumns.h"
@@ -12,37 +13,19 @@
 
 namespace {
 
-// The name goes with every step: a drawer that records its own name in between must
-// not leave the later steps of the table output under that name.
-void Step(int step) {
-  operationName = kOutputOperationName;
-  RecordBreadcrumb(kOutputOperationName, step);
-  operationStep = step;
-}
-
-// The drawers work in master units; the host's own current transformation comes back
-// however the drawing ends, so that the caller's coordinates keep their meaning.
-class CMasterUnitsScope {
- public:
-  CMasterUnitsScope() {
-    mdlCurrTrans_begin();
-    mdlCurrTrans_masterUnitsIdentity(FALSE);
-  }
-  ~CMasterUnitsScope() { mdlCurrTrans_end(); }
-  CMasterUnitsScope(const CMasterUnitsScope&) = delete;
-  CMasterUnitsScope& operator=(const CMasterUnitsScope&) = delete;
-};
+void Step(int step) { RecordStep(kOutputOperationName, step); }
 
 }  // namespace
 
-int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin) {
+int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin,
+                                     EFuncState mode) {
   Step(1);
   bool hasCells = table.RowCount() > 0 && table.ColumnCount() > 0;
   if ((!hasCells && table.Shapes.empty()) || !cellDscr) return 0;
   COptionSetInForce setup(table);
 
   Step(2);
-  PrepareFontMap(*setup);
+  PrepareFontMap(*setup, mode);
 
   Step(3);
   ApplyCentreAcrossSelection(table);
@@ -63,6 +46,7 @@ int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDsc
   int result = 1;
   {
     Step(7);
+    // The drawers work in master units.
     CMasterUnitsScope masterUnits;
 
     Step(8);

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "host/msraster.h"
-#include "model/CPictureShape.h"
+#include "output/CPictureShape.h"
 #include "model/CQuorvelle.h"
 #include "output/OutputTexts.h"
 #include "output/StorageUnits.h"

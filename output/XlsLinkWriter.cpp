@@ -1,6 +1,5 @@
 // The link data written on a new table cell header: the link, the table properties
 // and the font map, as string linkages.
-#include "app/ModuleState.h"
 #include "host/msoutput.h"
 #include "output/LinkData.h"
 #include "output/LinkLayout.h"
@@ -11,15 +10,11 @@
 
 namespace {
 
-void Step(int step) {
-  operationName = kSaveLinkOperationName;
-  RecordBreadcrumb(kSaveLinkOperationName, step);
-  operationStep = step;
-}
+void Step(int step) { RecordStep(kSaveLinkOperationName, step); }
 
 // Range, worksheet, save time and path. An update writes the path as the old cell
 // held it, so that it keeps its form.
-StatusInt AppendLink(MSElement* element, const xlslinkinfo& link) {
+StatusInt AppendLink(MSElement* element, const xlslinkinfo& link, EFuncState mode) {
   if (!link.Range.empty() && AppendTextLinkage(element, kKeyRange, link.Range, kMaxLinkTextChars) != SUCCESS)
     return ERROR;
   if (!link.Worksheet.empty() &&
@@ -27,22 +22,25 @@ StatusInt AppendLink(MSElement* element, const xlslinkinfo& link) {
     return ERROR;
   if (AppendTextLinkage(element, kKeySaveTime, link.LastSaveTime.Format(), kMaxLinkTextChars) != SUCCESS)
     return ERROR;
-  if (FuncState == kFuncUpdate) return AppendTextLinkage(element, kKeyPath, link.Path, kMaxLinkTextChars);
+  if (mode == kFuncUpdate) return AppendTextLinkage(element, kKeyPath, link.Path, kMaxLinkTextChars);
   if (link.Path.empty()) return SUCCESS;
   return AppendTextLinkage(element, kKeyPath, StoredLinkPath(link.Path), kMaxLinkTextChars);
 }
 
 }  // namespace
 
-int SaveXlsInfoToLinkage(MSElement* header, const xlslinkinfo& link, bool withProperties) {
+int SaveXlsInfoToLinkage(MSElement* header, const xlslinkinfo& link, bool withProperties, EFuncState mode) {
   Step(1);
   if (!header) return 0;
   // A path ending in a backslash names a folder, not a workbook.
-  if (!link.Path.empty() && link.Path.back() == '\\') return 0;
+  if (!link.Path.empty() && link.Path.back() == '\\') {
+    mdlOutput_error((kLinkPathIsFolderStart + link.Path + kLinkPathIsFolderEnd).c_str());
+    return 0;
+  }
   // Written on a copy: a header that cannot take it all keeps no half of it.
   MSElement written = *header;
   Step(2);
-  bool complete = AppendLink(&written, link) == SUCCESS;
+  bool complete = AppendLink(&written, link, mode) == SUCCESS;
   Step(3);
   if (complete && withProperties) complete = SaveTableProperties(&written) == SUCCESS;
   Step(4);

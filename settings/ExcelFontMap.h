@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 #include "platform/wintypes.h"
 
 class CArchiveReader;

@@ -9,9 +9,12 @@
 constexpr char kCurrentOptionsSection[] = "Quorvelle\\CurrentOptions";
 constexpr char kAutoOptionsSection[] = "Quorvelle\\AutoOptions";
 
-// Values of the product key that choose where the options are read from (with
-// kValueOptFile, the template's path, which the application writes: app/AppTexts.h).
+// Values of the product key that choose where the options are read from, and the
+// paths of the options template and the font map file, which the application writes
+// at the start of every operation.
 constexpr char kValueUseGlobalOption[] = "UseGlobalOption";
+constexpr char kValueOptFile[] = "QuorvelleOptFile";
+constexpr char kValueAfmFile[] = "QuorvelleAfmFile";
 constexpr char kValueAutoLoadOptTemplate[] = "AutoLoadOptTemplate";
 // Written for the add-in only: the edited link names a range by name.
 constexpr char kValueUseRangeName[] = "UseRangeName";

@@ -2,19 +2,18 @@
 
 #include <cmath>
 
-#include "app/ModuleState.h"
 #include "host/msoutput.h"
 #include "platform/paths.h"
 #include "settings/FontMapDialogSeam.h"
-#include "app/AppTexts.h"
+#include "settings/OptionNames.h"
 #include "settings/FontMapTexts.h"
 #include "settings/Profile.h"
 #include "settings/QuorvelleSetup.h"
 #include "support/DecimalText.h"
 
-void PrepareFontMap(QuorvelleSetup& setup) {
+void PrepareFontMap(QuorvelleSetup& setup, EFuncState mode) {
   if (setup.UseFontOpt) return;  // texts take the Excel face names directly
-  if (GetProfileInt(kProductSection, kValueShowFontMap, 1) && FuncState != kFuncUpdate) {
+  if (GetProfileInt(kProductSection, kValueShowFontMap, 1) && mode != kFuncUpdate) {
     ExcelFontMapArray shown = setup.fontMap;
     RunFontMapDialog(shown);
     setup.fontMap = shown;

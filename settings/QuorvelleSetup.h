@@ -5,7 +5,7 @@
 #include <string>
 
 #include "host/msgeom.h"
-#include "model/Serialisable.h"
+#include "support/Serialisable.h"
 #include "settings/ExcelFontMap.h"
 
 // A level option: the level's name (empty: not set) and its resolved identifier.

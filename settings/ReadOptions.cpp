@@ -2,9 +2,6 @@
 
 #include <string>
 
-#include "app/AppTexts.h"
-#include "app/CommandView.h"
-#include "app/ModuleState.h"
 #include "host/msview.h"
 #include "settings/LevelResolution.h"
 #include "settings/OptionNames.h"
@@ -15,8 +12,8 @@
 
 namespace {
 
-std::string OptionsSection() {
-  if (FuncState == kFuncEdit)
+std::string OptionsSection(EFuncState mode) {
+  if (mode == kFuncEdit)
     return GetProfileInt(kProductSection, kValueUseGlobalOption, 0) != 0 ? kProductSection : kCurrentOptionsSection;
   // The template's values are in their own key only while the add-in loads one.
   if (GetProfileInt(kProductSection, kValueAutoLoadOptTemplate, 0) != 0 &&
@@ -29,9 +26,8 @@ double ReadNumberText(const std::string& section, const char* name, const char* 
   return DecimalPrefixToDouble(GetProfileString(section, name, defaultText));
 }
 
-// The rotation of the view the table goes into, in radians; 0 when it cannot be read.
-double WorkingViewAngle() {
-  const int view = CommandView();
+// The rotation of the view, in radians; 0 when it cannot be read.
+double ViewAngle(int view) {
   RotMatrix viewRotation;
   if (mdlView_getParameters(nullptr, nullptr, nullptr, &viewRotation, nullptr, view) != SUCCESS) return 0.0;
   return mdlRMatrix_toAngle(&viewRotation);
@@ -43,10 +39,10 @@ void ReadLevelOption(const std::string& section, const char* name, LevelOption* 
 
 }  // namespace
 
-void ReadOptions() {
-  if (!currentOptionSet || FuncState == kFuncUpdate) return;
+void ReadOptions(EFuncState mode, int view) {
+  if (!currentOptionSet || mode == kFuncUpdate) return;
   QuorvelleSetup& s = *currentOptionSet;
-  const std::string key = OptionsSection();
+  const std::string key = OptionsSection(mode);
 
   s.LineClrOpt = GetProfileInt(key, kValueLineClrOpt, 1);
   s.TextClrOpt = GetProfileInt(key, kValueTextClrOpt, 1);
@@ -83,7 +79,7 @@ void ReadOptions() {
 
   // The user gives the angle as seen in the view the table goes into; the view's own
   // rotation is taken off so that the table shows there at that angle.
-  s.rotation = RotationFromDegrees(ReadNumberText(key, kValueRotationDegree, kDefaultRotationText), WorkingViewAngle());
+  s.rotation = RotationFromDegrees(ReadNumberText(key, kValueRotationDegree, kDefaultRotationText), ViewAngle(view));
 
   s.FontSizes = GetProfileString(key, kValueFontSizes);
   s.ColumnWidths = GetProfileString(key, kValueColumnWidths);

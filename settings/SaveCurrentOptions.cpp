@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "app/ModuleState.h"
 #include "settings/OptionNames.h"
 #include "settings/OptionRotation.h"
 #include "settings/Profile.h"
@@ -33,13 +32,13 @@ bool IsRangeName(const std::string& range) { return !range.empty() && range.find
 
 }  // namespace
 
-bool SaveCurrentOptions(const std::optional<std::string>& linkRange) {
-  if (!currentOptionSet || (FuncState != kFuncEdit && FuncState != kFuncUpdate)) return true;
+bool SaveCurrentOptions(EFuncState mode, const std::optional<std::string>& linkRange) {
+  if (!currentOptionSet || (mode != kFuncEdit && mode != kFuncUpdate)) return true;
   const QuorvelleSetup& s = *currentOptionSet;
   CurrentOptionsWriter out;
   out.Number(kValueImportObj, s.ImportObj);
   out.Number(kValueOnlyPrintArea, s.OnlyPrintArea);
-  if (FuncState != kFuncEdit) return out.written();
+  if (mode != kFuncEdit) return out.written();
 
   // Always in this order: a key lists its values in the order they were first written.
   if (linkRange) out.Number(kValueUseRangeName, IsRangeName(*linkRange) ? 1 : 0);

@@ -9,3 +9,9 @@ void RecordBreadcrumb(const char* name, int step) {
   if (name) crashName = name;
   crashStep = step;
 }
+
+void RecordStep(const char* operation, int step) {
+  operationName = operation;
+  RecordBreadcrumb(operation, step);
+  operationStep = step;
+}

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "automation/AddinContract.h"
 #include "platform/wintypes.h"
 
 namespace sim {
@@ -12,15 +13,11 @@ namespace sim {
 class AddinMessages {
  public:
   virtual ~AddinMessages() = default;
-  virtual void Path(const std::string& workbookPath) = 0;            // copy-data kind 2
-  virtual void Begin(int cellsPerRow) = 0;                           // 1125
-  virtual void Record(const std::vector<unsigned char>& bytes) = 0;  // copy-data kind 0
-  virtual void End(int flags) = 0;                                   // 1126
+  virtual void Path(const std::string& workbookPath) = 0;            // kCopyDataPath
+  virtual void Begin(int cellsPerRow) = 0;                           // kMsgBeginTable
+  virtual void Record(const std::vector<unsigned char>& bytes) = 0;  // kCopyDataRecord
+  virtual void End(int flags) = 0;                                   // kMsgEndTable, kEndFlag...
 };
-
-// The end message's flags.
-constexpr int kEndOutput = 1;
-constexpr int kEndCancel = 2;
 
 // The module's signal window, found by its caption as the add-in finds it; null
 // when none is open.

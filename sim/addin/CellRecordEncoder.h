@@ -1,15 +1,14 @@
-// The add-in's side of the cell record: one cell of a range as the 13032 bytes the
-// add-in sends. Written from the record's byte layout on its own, apart from the
-// module's reader, so that each side checks the other.
+// The add-in's side of the cell record: one cell of a range as the bytes the add-in
+// sends, laid out as automation/CellRecordLayout.h says.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-namespace sim {
+#include "automation/CellRecordLayout.h"
 
-constexpr std::size_t kCellRecordBytes = 13032;
+namespace sim {
 
 // One edge as Excel reports it. The diagonals carry no priority.
 struct EdgeDescription {
@@ -47,11 +46,6 @@ struct CellDescription {
   std::string rangeAddress;
   std::string sheetName;
 };
-
-// Slots whose size the add-in's side checks before it fills them: the displayed text
-// (UTF-16, its NUL included) and the run description (8-bit, its NUL included).
-constexpr std::size_t kCellTextSlotBytes = 8192;
-constexpr std::size_t kRunDescriptionSlotBytes = 1024;
 
 // Strings too long for their slot are cut so that the terminating NUL still fits.
 std::vector<unsigned char> EncodeCellRecord(const CellDescription& cell);

@@ -9,7 +9,7 @@ namespace sim {
 namespace {
 
 // The record's text slot holds this many UTF-16 units and its NUL.
-constexpr std::size_t kRecordTextUnits = kCellTextSlotBytes / 2 - 1;
+constexpr std::size_t kRecordTextUnits = kCellText.size / 2 - 1;
 constexpr int kXlSolid = 1;
 constexpr int kXlPatternLinearGradient = 4000;
 constexpr int kXlPatternRectangularGradient = 4001;
@@ -141,7 +141,7 @@ void CRangeRecords::DescribeFormat(const CellData* data, const CellStyle& style,
   cell.textInfo2 = ValueText(*data);
   if (data->kind == CellValueKind::Text && data->text && !data->text->runs.empty() &&
       shown.text == data->text->text && cell.text.size() <= kRecordTextUnits)
-    cell.runDescription = RunDescription(*data->text, font, kRunDescriptionSlotBytes);
+    cell.runDescription = RunDescription(*data->text, font, kCellRunDescription.size);
 }
 
 // Range.Borders: the cell's own edges, and where it has none, the adjacent edge of

@@ -80,7 +80,7 @@ void SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellR
     for (int row = areas[i].firstRow; row <= areas[i].lastRow; ++row)
       for (int column = areas[i].firstColumn; column <= areas[i].lastColumn; ++column)
         out.Record(EncodeCellRecord(records.Describe(row, column)));
-    out.End(i + 1 == areas.size() ? kEndOutput : 0);
+    out.End(i + 1 == areas.size() ? kEndFlagOutput : 0);
   }
 }
 

@@ -3,14 +3,15 @@
 #include <fstream>
 #include <iterator>
 
+#include "automation/AddinContract.h"
 #include "platform/windows.h"
 
 namespace sim {
 namespace {
 
-constexpr std::uint32_t kBegin = 1125;
-constexpr std::uint32_t kEnd = 1126;
-constexpr std::uint32_t kCopyData = 0x4A;
+constexpr std::uint32_t kBegin = kMsgBeginTable;
+constexpr std::uint32_t kEnd = kMsgEndTable;
+constexpr std::uint32_t kCopyData = WM_COPYDATA;
 // A frame larger than this is no add-in message.
 constexpr std::uint32_t kMaxFrameBytes = 1u << 20;
 
@@ -31,12 +32,12 @@ std::vector<unsigned char> Text(const std::string& text) {
 
 }  // namespace
 
-void TranscriptWriter::Path(const std::string& workbookPath) { frames_.push_back({kCopyData, 2, 0, Text(workbookPath)}); }
-void TranscriptWriter::Message(const std::string& text) { frames_.push_back({kCopyData, 1, 0, Text(text)}); }
+void TranscriptWriter::Path(const std::string& workbookPath) { frames_.push_back({kCopyData, kCopyDataPath, 0, Text(workbookPath)}); }
+void TranscriptWriter::Message(const std::string& text) { frames_.push_back({kCopyData, kCopyDataMessage, 0, Text(text)}); }
 void TranscriptWriter::Begin(int cellsPerRow) {
   frames_.push_back({kBegin, 0, static_cast<std::uint32_t>(cellsPerRow), {}});
 }
-void TranscriptWriter::Record(const std::vector<unsigned char>& bytes) { frames_.push_back({kCopyData, 0, 0, bytes}); }
+void TranscriptWriter::Record(const std::vector<unsigned char>& bytes) { frames_.push_back({kCopyData, kCopyDataRecord, 0, bytes}); }
 void TranscriptWriter::End(int flags) { frames_.push_back({kEnd, 0, static_cast<std::uint32_t>(flags), {}}); }
 
 std::vector<unsigned char> TranscriptWriter::Bytes() const {

@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/StandInApplication.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 
 namespace sim {
 

@@ -1,6 +1,6 @@
 #include "sim/excel/ExcelErrors.h"
 
-#include "excel/ComError.h"
+#include "automation/ComError.h"
 
 namespace sim {
 

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/xlsx/WorkbookData.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 
 namespace sim {
 

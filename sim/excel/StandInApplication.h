@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 #include "sim/excel/ExcelState.h"
 
 namespace sim {

@@ -1,5 +1,5 @@
 // Application.Workbooks: the open workbooks, new ones and ones opened from files.
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 #include "sim/excel/ExcelErrors.h"
 #include "sim/excel/StandInObjects.h"
 #include "sim/excel/WorkbookFile.h"

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "excel/ExcelObjectModel.h"
+#include "automation/ExcelObjectModel.h"
 #include "tests/TestSupport.h"
 
 class ModuleTest : public HostTest {

@@ -7,7 +7,7 @@
 #include "app/Exports.h"
 #include "app/ModuleState.h"
 #include "app/SignalDlg.h"
-#include "excel/AddinContract.h"
+#include "automation/AddinContract.h"
 #include "host/mselmdscr.h"
 #include "host/msstate.h"
 #include "settings/Profile.h"

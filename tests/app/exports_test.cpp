@@ -4,6 +4,7 @@
 
 #include "app/Exports.h"
 #include "app/ModuleState.h"
+#include "output/PatternTemplate.h"
 #include "host/mscommand.h"
 #include "host/mselmdscr.h"
 #include "host/mslinkage.h"
@@ -99,7 +100,9 @@ TEST_F(ExportsTest, EveryKeyInRunsSomethingAndIsUnique) {
   for (int i = 0; i < count; ++i) {
     EXPECT_TRUE(keyins.insert(table[i].keyin).second) << table[i].keyin;
     EXPECT_TRUE(table[i].function || table[i].dataPoint) << table[i].keyin;
-    if (table[i].filter) EXPECT_NE(nullptr, table[i].dataPoint) << table[i].keyin;
+    if (table[i].filter) {
+      EXPECT_NE(nullptr, table[i].dataPoint) << table[i].keyin;
+    }
   }
   EXPECT_EQ(1u, keyins.count("QUORVELLE CREATE"));
   EXPECT_EQ(1u, keyins.count("QUORVELLE REPLACELINK"));

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "app/CommandGuard.h"
-#include "excel/ComError.h"
+#include "automation/ComError.h"
 #include "host/msoutput.h"
 #include "sim/SimOutput.h"
 #include "support/Breadcrumbs.h"

@@ -4,9 +4,11 @@
 #include "app/Exports.h"
 #include "app/Lifecycle.h"
 #include "app/ModuleState.h"
+#include "output/WorkingView.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
-#include "excel/AddinContract.h"
+#include "automation/AddinContract.h"
+#include "excel/ExchangeMapping.h"
 #include "host/mselmdscr.h"
 #include "host/msmodel.h"
 #include "host/mssystem.h"
@@ -161,7 +163,7 @@ TEST_F(LifecycleTest, AMappingThatCannotBeMadeIsReported) {
   ASSERT_EQ(1, InitEnvironment(&moduleTable));
   auto boxes = sim::OutputTexts(sim::OutputKind::HostMessageBox);
   ASSERT_EQ(1u, boxes.size());
-  EXPECT_EQ(0u, boxes[0].find("Failed to create file-mapping object: AddinContract.cpp: ")) << boxes[0];
+  EXPECT_EQ(0u, boxes[0].find("Failed to create file-mapping object: ExchangeMapping.cpp: ")) << boxes[0];
 }
 
 }  // namespace

@@ -228,6 +228,6 @@ TEST_P(AddinRegistrationFailureTest, LeavesTheAddinAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, AddinRegistrationFailureTest, ::testing::ValuesIn(kFailures),
-                         [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<FailureCase>& failure) { return failure.param.name; });
 
 }  // namespace

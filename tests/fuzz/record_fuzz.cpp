@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CRowAssembly assembly;
   assembly.Start(size > 0 ? data[0] % 5 - 1 : 1);
   assembly.Receive(table, data, size);  // a record only when the size happens to fit
-  std::vector<unsigned char> record(CCellRecord::kSize, 0);
+  std::vector<unsigned char> record(kCellRecordSize, 0);
   std::copy_n(data, std::min(size, record.size()), record.begin());
   for (int i = 0; i < 3; ++i) assembly.Receive(table, record.data(), record.size());
 

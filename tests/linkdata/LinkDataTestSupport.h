@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/ModuleState.h"
 #include "host/mselmdscr.h"
 #include "host/mslinkage.h"
 #include "host/msmodel.h"
@@ -28,12 +27,10 @@ class LinkDataTest : public HostTest {
  protected:
   void SetUp() override {
     HostTest::SetUp();
-    FuncState = kFuncCreate;
     currentOptionSet = &setup;
   }
   void TearDown() override {
     currentOptionSet = nullptr;
-    FuncState = kFuncCreate;
     HostTest::TearDown();
   }
 

@@ -61,7 +61,7 @@ TEST_F(FontMapLinkTest, MapThroughBase64LinkagesComesBackWhole) {
   xlslinkinfo link;
   link.Path = "C:\\Data\\Book1.xlsx";
   MSElement header = NewHeader();
-  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, link, true));
+  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, link, true, kFuncCreate));
   const std::vector<std::uint8_t> bytes = ArchiveOf(tableMap);
   EXPECT_EQ(sim::Utf16ToUtf8(CBase64::EncodeWide(bytes.data(), bytes.size())), TextOf(header, 20));
   EXPECT_EQ(std::to_string(TextOf(header, 20).size()), TextOf(header, 21));

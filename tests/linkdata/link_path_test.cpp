@@ -75,7 +75,7 @@ TEST_F(LinkPathTest, EveryStoredFormFindsItsWorkbookAgain) {
     xlslinkinfo link;
     link.Path = WindowsPath(c.workbook);
     MSElement header = NewHeader();
-    ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, link, false));
+    ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, link, false, kFuncCreate));
     MSElement cell = Place(header);
     xlslinkinfo read;
     ASSERT_EQ(1, ReadXlsInfo(&cell, &read, false));

@@ -29,7 +29,7 @@ class LinkWriterTest : public LinkDataTest {
 
 TEST_F(LinkWriterTest, LinkKeysInOrderWithEmptyTextsLeftOut) {
   struct Case {
-    int funcState;
+    EFuncState funcState;
     xlslinkinfo link;
     Linkages expected;
   };
@@ -44,17 +44,18 @@ TEST_F(LinkWriterTest, LinkKeysInOrderWithEmptyTextsLeftOut) {
       {kFuncUpdate, noTexts, {{3, ""}, {4, ""}}},
   };
   for (const Case& c : cases) {
-    FuncState = c.funcState;
     MSElement header = NewHeader();
-    EXPECT_EQ(1, SaveXlsInfoToLinkage(&header, c.link, false));
+    EXPECT_EQ(1, SaveXlsInfoToLinkage(&header, c.link, false, c.funcState));
     EXPECT_EQ(c.expected, LinkagesOf(header)) << c.link.Path;
   }
 }
 
 TEST_F(LinkWriterTest, APathNamingAFolderWritesNothing) {
   MSElement header = NewHeader();
-  EXPECT_EQ(0, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\"), true));
+  EXPECT_EQ(0, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\"), true, kFuncCreate));
   EXPECT_TRUE(header.linkages.empty());
+  EXPECT_EQ(std::vector<std::string>{"The workbook path C:\\Data\\ names a folder; the table is not linked."},
+            sim::OutputTexts(sim::OutputKind::Error));
 }
 
 TEST_F(LinkWriterTest, PathTakesTheFormOfLinkPathTypeExceptInAnUpdate) {
@@ -66,7 +67,7 @@ TEST_F(LinkWriterTest, PathTakesTheFormOfLinkPathTypeExceptInAnUpdate) {
   const std::string server = "pw:\\\\Server\\Documents\\Book1.xlsx*4711";
   struct Case {
     int pathType;
-    int funcState;
+    EFuncState funcState;
     std::string path;
     std::string stored;
   };
@@ -85,18 +86,16 @@ TEST_F(LinkWriterTest, PathTakesTheFormOfLinkPathTypeExceptInAnUpdate) {
   };
   for (const Case& c : cases) {
     PutSetting("LinkPathType", c.pathType);
-    FuncState = c.funcState;
     MSElement header = NewHeader();
-    ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link(c.path), false));
+    ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link(c.path), false, c.funcState));
     EXPECT_EQ(c.stored, TextOf(header, 4)) << "type " << c.pathType << ", mode " << c.funcState << ", " << c.path;
   }
 
   // A design file never saved has no folder to be relative to.
   sim::ResetHost();
   PutSetting("LinkPathType", 1);
-  FuncState = kFuncCreate;
   MSElement header = NewHeader();
-  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link(sub), false));
+  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link(sub), false, kFuncCreate));
   EXPECT_EQ(sub, TextOf(header, 4));
 }
 
@@ -123,7 +122,7 @@ TEST_F(LinkWriterTest, PropertiesFollowTheLinkAndTheFontMapFollowsThemWhenKeptOn
     PutSetting("SaveFontMapToCell", c.keepFontMap);
     setup.UseFontOpt = c.useFontOpt;
     MSElement header = NewHeader();
-    ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), c.withProperties));
+    ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), c.withProperties, kFuncCreate));
     std::vector<int> keys = KeysOf(header);
     ASSERT_GE(keys.size(), 4u);
     EXPECT_EQ(c.keysAfterLink, std::vector<int>(keys.begin() + 4, keys.end()))
@@ -144,7 +143,7 @@ TEST_F(LinkWriterTest, NumbersAsDecimalText) {
   setup.firstColumnOrigin = {1.5, -2.25, 9};
   setup.secondColumnOrigin = {100, 0.0000001, 9};
   MSElement header = NewHeader();
-  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), true));
+  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), true, kFuncCreate));
   EXPECT_EQ("0.123457", TextOf(header, 51));  // six significant digits
   EXPECT_EQ("2.5e+06", TextOf(header, 54));
   EXPECT_EQ("-3", TextOf(header, 67));
@@ -156,12 +155,12 @@ TEST_F(LinkWriterTest, AHeaderThatCannotTakeItAllKeepsNoHalfOfIt) {
   MSElement header = NewHeader();
   const std::u16string other = u"kept";
   mdlLinkage_appendStringLinkage(&header, 7, other.c_str());
-  EXPECT_EQ(0, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), true));
+  EXPECT_EQ(0, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), true, kFuncCreate));
   EXPECT_EQ((Linkages{{7, "kept"}}), LinkagesOf(header));
   EXPECT_EQ(1u, sim::OutputTexts(sim::OutputKind::Error).size());
 
   // Without the properties the link fits.
-  EXPECT_EQ(1, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), false));
+  EXPECT_EQ(1, SaveXlsInfoToLinkage(&header, Link("C:\\Data\\Book1.xlsx"), false, kFuncCreate));
   EXPECT_EQ((std::vector<int>{7, 2, 5, 3, 4}), KeysOf(header));
 }
 

@@ -75,7 +75,7 @@ TEST_F(LinkTablePropertiesTest, EveryCarriedOptionComesBackAndNothingElseChanges
   xlslinkinfo link;
   link.Path = "C:\\Data\\Book1.xlsx";
   MSElement header = NewHeader();
-  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, link, true));
+  ASSERT_EQ(1, SaveXlsInfoToLinkage(&header, link, true, kFuncCreate));
   MSElement cell = Place(header);
 
   QuorvelleSetup read;

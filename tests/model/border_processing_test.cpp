@@ -1,10 +1,22 @@
 // The border processing: every grid line drawn once, double lines as two strokes
 // meeting at corners, touching segments joined, and the progress it reports.
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
-#include "host/msoutput.h"
-#include "sim/SimOutput.h"
+#include "support/Progress.h"
 #include "tests/model/BorderTestSupport.h"
+
+namespace {
+
+// What the processing reports, in order.
+struct RecordedProgress : CProgress {
+  std::vector<std::pair<std::string, int>> updates;
+  void Update(const char* text, int percent) override { updates.emplace_back(text, percent); }
+};
+
+}  // namespace
 
 using BorderProcessingTest = BorderTest;
 
@@ -190,17 +202,16 @@ TEST_F(BorderProcessingTest, ProgressCountsEveryCellAndEndsAtAHundred) {
       }
       table.Rows.push_back(row);
     }
-    sim::ClearOutputLog();
-    MSDialog* bar = mdlDialog_openCompletionBar("Parsing the borders:");
+    RecordedProgress progress;
     std::vector<CAutoLine> segments;
-    ASSERT_EQ(ProcessBorders(table, segments, bar), 1);
-    mdlDialog_closeCompletionBar(bar);
+    ASSERT_EQ(ProcessBorders(table, segments, &progress), 1);
 
     std::vector<int> parsing, joining;
-    for (const auto& e : sim::OutputLog()) {
-      if (e.kind != sim::OutputKind::CompletionUpdate) continue;
-      (e.text == "Parsing the borders:" ? parsing : joining).push_back(e.percent);
-      if (e.text != "Parsing the borders:") EXPECT_EQ(e.text, "Processing the borders:");
+    for (const auto& [text, percent] : progress.updates) {
+      (text == "Parsing the borders:" ? parsing : joining).push_back(percent);
+      if (text != "Parsing the borders:") {
+        EXPECT_EQ(text, "Processing the borders:");
+      }
     }
     std::vector<int> expected;
     for (int k = 1; k <= c.cellsAfterClosing; ++k) expected.push_back(k * 100 / c.cellsAfterClosing);

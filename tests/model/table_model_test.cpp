@@ -2,8 +2,6 @@
 #include <memory>
 #include <string>
 
-#include "host/mselmdscr.h"
-#include "model/CAutoLine.h"
 #include "tests/model/ModelTestSupport.h"
 
 namespace {
@@ -61,31 +59,6 @@ TEST_F(TableModelTest, DestroyingATableDeletesItsObjectsAndEndsTheOptionSetInFor
   }
   EXPECT_EQ(0, alive);
   EXPECT_EQ(nullptr, currentOptionSet);
-}
-
-TEST_F(TableModelTest, APlainDrawingObjectDrawsNothingAndSucceeds) {
-  MSElement header;
-  ASSERT_EQ(SUCCESS, mdlCell_create(&header, u"Cell_Quorvelle", nullptr, 0));
-  MSElementDescr* cell = nullptr;
-  ASSERT_EQ(SUCCESS, mdlElmdscr_new(&cell, nullptr, &header));
-  CAutoShape shape;
-  EXPECT_EQ(1, shape.Draw(cell));
-  EXPECT_EQ(nullptr, cell->h.firstElem);
-  mdlElmdscr_freeAll(&cell);
-}
-
-TEST_F(TableModelTest, ObjectsReportTheirRunTimeClass) {
-  CAutoLine line;
-  CAutoShape shape;
-  CCharMultiFont runs;
-  const std::pair<const CSerialisable*, const char*> cases[] = {
-      {&table, "CQuorvelle"},
-      {&table.Setup, "QuorvelleSetup"},
-      {&line, "CAutoBorder"},
-      {&shape, "CAutoShape"},
-      {&runs, "CCharMultiFont"},
-  };
-  for (auto [object, name] : cases) EXPECT_STREQ(name, object->GetRuntimeClassName());
 }
 
 TEST_F(TableModelTest, AnEmptyTextLeavesTheCellWithoutText) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ModuleState.h"
 #include "host/msmodel.h"
+#include "output/PatternTemplate.h"
 #include "sim/Strings.h"
 #include "tests/output/OutputTestSupport.h"
 
@@ -16,8 +16,7 @@ class DrawerTest : public OutputTest {
     OutputTest::SetUp();
     mdlCurrTrans_begin();
     mdlCurrTrans_masterUnitsIdentity(0);
-    DPoint3d points[2] = {{0, 0, 0}, {1, 0, 0}};  // the module makes this template when it loads
-    mdlLine_create(&patternTemplate, nullptr, points);
+    MakePatternTemplate();  // as the module does when it loads
     NewTableCell();
   }
   void TearDown() override {

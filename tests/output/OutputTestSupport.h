@@ -14,7 +14,7 @@
 #include "host/mselmdscr.h"
 #include "host/msmodel.h"
 #include "model/CAutoShape.h"
-#include "model/CPictureShape.h"
+#include "output/CPictureShape.h"
 #include "model/CQuorvelle.h"
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
@@ -60,14 +60,14 @@ class OutputTest : public HostTest {
     for (int r = 0; r < rows; ++r) {
       CQuorvelleRow row;
       for (int c = 0; c < columns; ++c) {
-        CAutoCell cell;
-        cell.Address = "$" + std::string(1, static_cast<char>('A' + c)) + "$" + std::to_string(r + 1);
-        cell.MergeAddress = cell.Address;
-        cell.Left = c * width;
-        cell.Top = r * height;
-        cell.Width = cell.LayoutWidth = width;
-        cell.Height = cell.LayoutHeight = height;
-        row.Cells.push_back(cell);
+        CAutoCell gridCell;
+        gridCell.Address = "$" + std::string(1, static_cast<char>('A' + c)) + "$" + std::to_string(r + 1);
+        gridCell.MergeAddress = gridCell.Address;
+        gridCell.Left = c * width;
+        gridCell.Top = r * height;
+        gridCell.Width = gridCell.LayoutWidth = width;
+        gridCell.Height = gridCell.LayoutHeight = height;
+        row.Cells.push_back(gridCell);
       }
       table.Rows.push_back(row);
     }

@@ -210,7 +210,9 @@ TEST_F(DrawCellTextTest, AStackedFractionIsOneNodeWithSmallRaisedAndLoweredParts
     EXPECT_EQ(part.text, expected[i].text);
     EXPECT_NEAR(part.height, expected[i].height, 1e-9);
     EXPECT_NEAR(part.width, expected[i].height * 0.9, 1e-9);
-    if (i > 0) EXPECT_NEAR(part.y, baseline + expected[i].rise, 1e-9);
+    if (i > 0) {
+      EXPECT_NEAR(part.y, baseline + expected[i].rise, 1e-9);
+    }
     EXPECT_EQ((part.params.exFlags & TXTEXFLAG_STACKEDFRACTION_SECTION_MASK) >> TXTEXFLAG_STACKEDFRACTION_SECTION_SHIFT,
               expected[i].mark);
     EXPECT_GT(part.x, x) << "runs follow each other";

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kRed = 0x0000FF;  // Excel RGB: red in the low byte
+constexpr UInt32 kRedIndex = 3;  // red of the design file's default colour table
+constexpr UInt32 kBlackIndex = 0;
 
 // The four cells of the merged area B2:C3, each 20 x 10, the area 40 x 20 at (10, 5).
 std::vector<CAutoCell> MergedArea() {
@@ -40,8 +42,6 @@ CAutoCell PlainCell(double width = 30, double height = 9) {
   cell.Height = cell.LayoutHeight = height;
   return cell;
 }
-
-std::vector<DPoint3d> Corners(const MSElement& shape) { return {shape.points.begin(), shape.points.end()}; }
 
 void ExpectCorners(const MSElement& shape, const std::vector<DPoint3d>& expected) {
   ASSERT_EQ(shape.points.size(), expected.size());
@@ -74,7 +74,7 @@ TEST_F(FillsPatternsTest, AMergedAreaIsFilledAndHatchedOnceAtItsSize) {
   EXPECT_EQ(fill.type, SHAPE_ELM);
   EXPECT_EQ(fill.fillMode, FILL_OPAQUE);
   EXPECT_EQ(fill.level, patterns.id);
-  EXPECT_EQ(fill.color, static_cast<UInt32>(CQVUtiMStation::NearestColorIndex(kRed)));
+  EXPECT_EQ(fill.color, kRedIndex);
   ExpectCorners(fill, {{10, -5, 0}, {50, -5, 0}, {50, -25, 0}, {10, -25, 0}, {10, -5, 0}});
 
   // Light horizontal: lines 3 apart through the area's top-left corner, inside it.
@@ -137,16 +137,17 @@ TEST_F(FillsPatternsTest, PatternKindsGiveTheirHatches) {
     const char* name;
     int excelPattern;
     int patternColour;
+    UInt32 colourIndex;
     const char* patternName;
     double spacing;
     UInt32 weight;
     Int32 style;
     bool across;  // a second hatch at a right angle
   } cases[] = {
-      {"grey 50: dotted lines both ways 3 apart", xlGray50, 0, "DOTS", 3, 0, 1, true},
-      {"grid: lines both ways 4 apart", xlGrid, kRed, "NET", 4, 0, 0, true},
-      {"light horizontal: one way, thin", xlLightHorizontal, kRed, "LINE", 3, 0, 0, false},
-      {"horizontal: one way, heavy", xlPatternHorizontal, kRed, "PLAST", 4, 2, 0, false},
+      {"grey 50: dotted lines both ways 3 apart", xlGray50, 0, kBlackIndex, "DOTS", 3, 0, 1, true},
+      {"grid: lines both ways 4 apart", xlGrid, kRed, kRedIndex, "NET", 4, 0, 0, true},
+      {"light horizontal: one way, thin", xlLightHorizontal, kRed, kRedIndex, "LINE", 3, 0, 0, false},
+      {"horizontal: one way, heavy", xlPatternHorizontal, kRed, kRedIndex, "PLAST", 4, 2, 0, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -158,11 +159,10 @@ TEST_F(FillsPatternsTest, PatternKindsGiveTheirHatches) {
     EXPECT_DOUBLE_EQ(hatched.Interior.PatternSpacing, c.spacing);
     ASSERT_EQ(CQVUtiMStation::DrawCellPattern(hatched, cell), 1);
 
-    const UInt32 colour = c.patternColour ? static_cast<UInt32>(CQVUtiMStation::NearestColorIndex(c.patternColour)) : 0;
     std::set<double> rows, columns;
     for (const MSElement& line : Members()) {
       EXPECT_EQ(line.type, LINE_ELM);
-      EXPECT_EQ(line.color, colour);
+      EXPECT_EQ(line.color, c.colourIndex);
       EXPECT_EQ(line.weight, c.weight);
       EXPECT_EQ(line.style, c.style);
       const bool horizontal = std::fabs(line.points[0].y - line.points[1].y) < 1e-9;

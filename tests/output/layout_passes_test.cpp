@@ -85,7 +85,7 @@ TEST_F(CentreAcrossSelectionTest, MergedRunLosesItsInnerEdges) {
   EXPECT_TRUE(cells[1].Borders.Edges[kEdgeRight].StyleName.empty());
   EXPECT_TRUE(cells[2].Borders.Edges[kEdgeLeft].StyleName.empty());
   EXPECT_FALSE(cells[2].Borders.Edges[kEdgeRight].StyleName.empty());
-  for (const CAutoCell& cell : cells) EXPECT_FALSE(cell.Borders.Edges[kEdgeTop].StyleName.empty());
+  for (const CAutoCell& c : cells) EXPECT_FALSE(c.Borders.Edges[kEdgeTop].StyleName.empty());
 
   CQuorvelle empty;
   empty.Rows.resize(1);

@@ -54,7 +54,7 @@ TEST_F(OutputTableToDgnTest, TableWithoutCellsOrObjectsDrawsNothing) {
     MSElementDescr* pending = NewTableCell();
     sim::ClearOutputLog();
     DPoint3d origin{5, 5, 0};
-    EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin), 0);
+    EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate), 0);
     EXPECT_EQ(cell, pending);
     EXPECT_EQ(cell->h.firstElem, nullptr);
     EXPECT_TRUE(Dump()["elements"].empty());
@@ -70,7 +70,7 @@ TEST_F(OutputTableToDgnTest, ObjectsWithoutCellsAreDrawnInTheirOrderPicturesApar
   AddLine(table, 5, 10);
   NewTableCell();
 
-  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr), 1);
+  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr, kFuncCreate), 1);
 
   ASSERT_NE(cell, nullptr);  // still pending, for the placement dynamics
   std::vector<double> lengths;  // in storage units, 1000 to the master unit
@@ -88,7 +88,7 @@ TEST_F(OutputTableToDgnTest, ImportingNothingStillAsksObjectsAndSkipsTheBorders)
   table.Setup.ImportObj = 0;
   NewTableCell();
 
-  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr), 1);
+  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr, kFuncCreate), 1);
 
   // Drawing objects check the import setting themselves.
   EXPECT_EQ(line->calls, 1);
@@ -192,9 +192,9 @@ TEST_F(OutputTableToDgnTest, HostTransformationAndBarsComeBackOnEveryPath) {
     const DPoint3d* at = c.ending == Ending::Pending ? nullptr : &origin;
 
     if (c.ending == Ending::ObjectFails)
-      EXPECT_THROW(CQVUtiMStation::OutputTableToDgn(table, cell, at), std::runtime_error);
+      EXPECT_THROW(CQVUtiMStation::OutputTableToDgn(table, cell, at, kFuncCreate), std::runtime_error);
     else
-      EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, at), c.result);
+      EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, at, kFuncCreate), c.result);
 
     EXPECT_EQ(operationName, "CQVUtiMStation::OutputTableToDgn");
     EXPECT_EQ(operationStep, c.lastStep);
@@ -216,7 +216,7 @@ TEST_F(OutputTableToDgnTest, WithoutAnOptionSetInForceTheTablesOwnIsUsed) {
   AddGrid(1, 1);
   table.Setup.ImportObj = 0;
   NewTableCell();
-  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr), 1);
+  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr, kFuncCreate), 1);
   EXPECT_EQ(currentOptionSet, nullptr);
   EXPECT_EQ(sim::OutputTexts(sim::OutputKind::CompletionOpen), std::vector<std::string>{"Drawing the contents:"});
 }

@@ -156,7 +156,7 @@ TEST_F(PictureShapeTest, NamedAfterTheirCellAndNumberedOnAcrossTables) {
     }
     NewTableCell();
     DPoint3d origin{0, 0, 0};
-    EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(next, cell, &origin), 1);
+    EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(next, cell, &origin, kFuncCreate), 1);
     nlohmann::json dump = Dump();
     return Hex(dump["elements"].back()["id"].get<unsigned long long>());
   };

@@ -65,7 +65,7 @@ TEST_F(PlaceTableCellTest, TableTurnedByMinusThirtyDegreesTakesItsPicturesAlong)
   NewTableCell();
 
   DPoint3d origin{100, 50, 0};
-  ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin), 1);
+  ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate), 1);
   EXPECT_EQ(cell, nullptr);
 
   nlohmann::json dump = Dump();
@@ -106,7 +106,7 @@ TEST_F(PlaceTableCellTest, CellIsScaledByThePlacementScaleOfTheOptions) {
 
     DPoint3d origin{0, 0, 0};
     NewTableCell();
-    ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin), 1);
+    ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate), 1);
     nlohmann::json dump = Dump();
     const auto& scale = dump["elements"][0]["scale"];
     EXPECT_NEAR(scale[0].get<double>(), c.k, 1e-12);
@@ -127,7 +127,7 @@ TEST_F(PlaceTableCellTest, DataPointOfTheCreateCommandPlacesInStorageUnitsAtAnyA
     AddGrid(2, 2);
     AddPicture(10, 20, 30, 40);
     NewTableCell();
-    ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr), 1);
+    ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr, kFuncCreate), 1);
 
     DPoint3d point{5000, 7000, 0};
     EXPECT_NE(CQVUtiMStation::PlaceAtDataPoint(table, cell, point), 0u);
@@ -151,7 +151,7 @@ TEST_F(PlaceTableCellTest, CellTheDesignFileRefusesGetsNoPictures) {
   sim::FailOperation("mdlElmdscr_add");
 
   DPoint3d origin{0, 0, 0};
-  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin), 0);
+  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate), 0);
 
   EXPECT_EQ(cell, nullptr);
   nlohmann::json dump = Dump();

@@ -58,10 +58,10 @@ TEST_F(SplitCellTextTest, LinesBreakAtFeedsAndWhereTheTextNoLongerFits) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    CAutoCell cell = TextCell(c.text, c.width, c.height);
-    cell.WrapText = c.wrap;
-    cell.IndentLevel = c.indent;
-    EXPECT_EQ(CQVUtiMStation::SplitCellText(cell, Size10(), ParamsOf(FindMSFontNumber("STANDARD", kFontKindDgn)),
+    CAutoCell textCell = TextCell(c.text, c.width, c.height);
+    textCell.WrapText = c.wrap;
+    textCell.IndentLevel = c.indent;
+    EXPECT_EQ(CQVUtiMStation::SplitCellText(textCell, Size10(), ParamsOf(FindMSFontNumber("STANDARD", kFontKindDgn)),
                                             c.rotated),
               c.lines);
   }
@@ -106,9 +106,9 @@ TEST_F(SplitCellTextTest, TrueTypeTextsMeasureByTheirGlyphs) {
 
   // Wrapping follows: the narrow word fits on a line where the wide one breaks.
   const double room = CQVUtiMStation::MeasureTextWidth(u"iiii ", Size10(), params) + 0.5;
-  CAutoCell cell = TextCell(u"iiii WWWW", 3 + room);
-  cell.WrapText = 1;
-  const auto lines = CQVUtiMStation::SplitCellText(cell, Size10(), params, false);
+  CAutoCell textCell = TextCell(u"iiii WWWW", 3 + room);
+  textCell.WrapText = 1;
+  const auto lines = CQVUtiMStation::SplitCellText(textCell, Size10(), params, false);
   const size_t perLine = static_cast<size_t>(room / (wide / 4));
   ASSERT_GE(perLine, 1u);
   ASSERT_LT(perLine, 4u);

@@ -46,18 +46,18 @@ TEST_F(SplitRowsToColumnsTest, RowsFlowIntoColumns) {
     for (double height : c.rowHeights) {
       CQuorvelleRow row;
       for (int j = 0; j < 2; ++j) {
-        CAutoCell cell;
-        cell.Left = j * 20;
-        cell.Width = 20;
-        cell.Top = top;
-        cell.Height = height;
-        row.Cells.push_back(cell);
+        CAutoCell gridCell;
+        gridCell.Left = j * 20;
+        gridCell.Width = 20;
+        gridCell.Top = top;
+        gridCell.Height = height;
+        row.Cells.push_back(gridCell);
       }
       table.Rows.push_back(row);
       top += height;
     }
     NewTableCell();
-    ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr), 1);
+    ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr, kFuncCreate), 1);
     mdlElmdscr_freeAll(&cell);
 
     // The border processing adds a closing row below the table's own rows.
@@ -79,7 +79,7 @@ TEST_F(SplitRowsToColumnsTest, NothingMovesWithTheOptionOff) {
   table.Setup.firstColumnOrigin = {0, 0, 0};
   table.Setup.secondColumnOrigin = {30, -10, 0};
   NewTableCell();
-  ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr), 1);
+  ASSERT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, nullptr, kFuncCreate), 1);
   EXPECT_DOUBLE_EQ(table.Cell(4, 1).Left, 20);
   EXPECT_DOUBLE_EQ(table.Cell(4, 1).Top, 16);
 }

@@ -1,4 +1,4 @@
-// Scaffolding for the option set's tests: an option set in force, the module in a
+// Scaffolding for the option set's tests: an option set in force, an operation in a
 // chosen mode, and the registry values the add-in leaves, written and read raw.
 #pragma once
 
@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/ModuleState.h"
 #include "host/msview.h"
 #include "platform/registry.h"
+#include "settings/OperationMode.h"
 #include "settings/Profile.h"
 #include "settings/QuorvelleSetup.h"
 #include "tests/TestSupport.h"
@@ -17,15 +17,11 @@ class OptionsTest : public HostTest {
  protected:
   void SetUp() override {
     HostTest::SetUp();
-    FuncState = kFuncCreate;
-    workingView = -1;
     tcbP->lstvw = 0;
     currentOptionSet = &setup;
   }
   void TearDown() override {
     currentOptionSet = nullptr;
-    FuncState = kFuncCreate;
-    workingView = -1;
     tcbP->lstvw = 0;
     HostTest::TearDown();
   }
@@ -55,4 +51,6 @@ class OptionsTest : public HostTest {
   }
 
   QuorvelleSetup setup;
+  // The mode of the operation the options are read or written for.
+  EFuncState mode = kFuncCreate;
 };

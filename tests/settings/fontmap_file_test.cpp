@@ -1,7 +1,7 @@
 // Font map files (".afm") and the archive form they share with the copy on a table.
 #include <fstream>
 
-#include "app/ModuleState.h"
+#include "settings/OperationMode.h"
 #include "platform/windows.h"
 #include "settings/ExcelFontMap.h"
 #include "settings/PrepareFontMap.h"
@@ -149,7 +149,7 @@ TEST_F(FontMapFileTest, AnAutoLoadedFilesWidthFactorReplacesTheOptionOnlyWhenItI
     setup.fontMap.AddExcelFont("Arial", true, false);
     currentOptionSet = &setup;
     WriteProfileString("Quorvelle", "QuorvelleAfmFile", WriteFile("auto.afm", AfmBytes(2, c.text)));
-    PrepareFontMap(setup);
+    PrepareFontMap(setup, kFuncCreate);
     EXPECT_DOUBLE_EQ(c.expected, setup.TextWFactor) << c.text;
     EXPECT_EQ("romans", setup.fontMap.entries[0].m_strMSFont) << c.text;
     currentOptionSet = nullptr;
@@ -162,7 +162,7 @@ TEST_F(FontMapFileTest, AnAutoLoadedFilesWidthFactorReplacesTheOptionOnlyWhenItI
   QuorvelleSetup setup;
   setup.UseFontOpt = 0;
   setup.fontMap.AddExcelFont("Arial", true, false);
-  PrepareFontMap(setup);
+  PrepareFontMap(setup, kFuncCreate);
   EXPECT_EQ(std::vector<std::string>{"Cannot find the font map file: " + missing + "."},
             sim::OutputTexts(sim::OutputKind::Printf));
   EXPECT_EQ("WORKING", setup.fontMap.entries[0].m_strMSFont);

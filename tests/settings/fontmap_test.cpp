@@ -1,6 +1,6 @@
 // The font map: lookups, the MicroStation side of entries, merging, the registry form
 // and font resolution against the design file's font numbers.
-#include "app/ModuleState.h"
+#include "settings/OperationMode.h"
 #include "host/msfont.h"
 #include "host/msmodel.h"
 #include "settings/ExcelFontMap.h"
@@ -196,26 +196,23 @@ TEST_F(FontMapTest, PreparingTheMapShowsTheDialogExceptInAnUpdate) {
     ++shown;
     map.entries[0].SetMSFont("(SHX) romans");
   });
-  FuncState = kFuncCreate;
-  PrepareFontMap(setup);
+  PrepareFontMap(setup, kFuncCreate);
   EXPECT_EQ(1, shown);
   EXPECT_EQ("romans", setup.fontMap.entries[0].m_strMSFont);  // what the dialog left comes back
 
   // An update never shows it and goes on with the same-font setting.
-  FuncState = kFuncUpdate;
   WriteProfileInt("Quorvelle", "UseSameTextStyle", 1);
   WriteProfileString("Quorvelle", "SameTextStyle", "(DGN) WORKING");
-  PrepareFontMap(setup);
+  PrepareFontMap(setup, kFuncUpdate);
   EXPECT_EQ(1, shown);
   EXPECT_EQ("WORKING", setup.fontMap.entries[0].m_strMSFont);
   EXPECT_EQ(1, setup.fontMap.entries[0].m_nFontNum);
   SetFontMapDialogRunner(nullptr);
-  FuncState = kFuncCreate;
 
   // With the font options on, the map is not touched at all.
   setup.UseFontOpt = 1;
   WriteProfileString("Quorvelle", "SameTextStyle", "(SHX) romans");
-  PrepareFontMap(setup);
+  PrepareFontMap(setup, kFuncCreate);
   EXPECT_EQ("WORKING", setup.fontMap.entries[0].m_strMSFont);
 }
 

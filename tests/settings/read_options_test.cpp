@@ -27,7 +27,7 @@ using ReadOptionsTest = OptionsTest;
 TEST_F(ReadOptionsTest, TheModeAndTheTemplateChooseTheKey) {
   struct Case {
     const char* what;
-    int mode;
+    EFuncState mode;
     std::optional<int> useGlobal, autoLoad;
     std::optional<std::string> optFile;
     int expected;  // the marker of the key read, or what the set held when nothing is read
@@ -53,10 +53,10 @@ TEST_F(ReadOptionsTest, TheModeAndTheTemplateChooseTheKey) {
     if (c.useGlobal) PutNumber(kProductSection, kValueUseGlobalOption, *c.useGlobal);
     if (c.autoLoad) PutNumber(kProductSection, kValueAutoLoadOptTemplate, *c.autoLoad);
     if (c.optFile) PutText(kProductSection, "QuorvelleOptFile", *c.optFile);
-    FuncState = c.mode;
+    mode = c.mode;
     setup.LineClrOpt = 99;
 
-    ReadOptions();
+    ReadOptions(mode, 0);
     EXPECT_EQ(c.expected, setup.LineClrOpt) << c.what;
   }
 }
@@ -68,22 +68,21 @@ TEST_F(ReadOptionsTest, NothingIsReadOrCreatedInUpdateModeOrWithoutAnOptionSet) 
   FillWithNonDefaults(setup);
   const std::string before = SetupSnapshot(setup);
 
-  FuncState = kFuncUpdate;
-  ReadOptions();
+  mode = kFuncUpdate;
+  ReadOptions(mode, 0);
   EXPECT_EQ(before, SetupSnapshot(setup));
 
-  for (int mode : {kFuncCreate, kFuncEdit}) {
-    FuncState = mode;
+  for (EFuncState m : {kFuncCreate, kFuncEdit}) {
     currentOptionSet = nullptr;
-    ReadOptions();
-    EXPECT_EQ(before, SetupSnapshot(setup)) << mode;
+    ReadOptions(m, 0);
+    EXPECT_EQ(before, SetupSnapshot(setup)) << m;
   }
   EXPECT_EQ(0u, LevelNamed(u"New Level"));
 }
 
 TEST_F(ReadOptionsTest, MissingValuesGiveFixedDefaultsOrKeepWhatTheSetHolds) {
   FillWithNonDefaults(setup);
-  ReadOptions();
+  ReadOptions(mode, 0);
 
   struct Expectation {
     const char* field;
@@ -134,7 +133,7 @@ TEST_F(ReadOptionsTest, MissingValuesGiveFixedDefaultsOrKeepWhatTheSetHolds) {
 }
 
 TEST_F(ReadOptionsTest, StoredValuesAreReadAndValuesOfTheWrongKindGiveTheDefault) {
-  FuncState = kFuncEdit;
+  mode = kFuncEdit;
   setup.BorderThinWeight = 17;
   PutNumber(kCurrentOptionsSection, kValueImportObj, 5);
   PutNumber(kCurrentOptionsSection, kValueDefaultTextWeight, -1);
@@ -146,7 +145,7 @@ TEST_F(ReadOptionsTest, StoredValuesAreReadAndValuesOfTheWrongKindGiveTheDefault
   PutText(kCurrentOptionsSection, kValueColumnWidths, "A:12");
   PutText(kCurrentOptionsSection, kValueRowHeights, "1:20");
 
-  ReadOptions();
+  ReadOptions(mode, 0);
   EXPECT_EQ(5, setup.ImportObj);
   EXPECT_EQ(-1, setup.DefaultTextWeight);
   EXPECT_EQ(200, setup.BoldColorIndex);
@@ -167,7 +166,7 @@ TEST_F(ReadOptionsTest, NumbersKeptAsTextTakeTheirLeadingDecimalNumber) {
   };
   for (auto [text, value] : texts) {
     PutText(kProductSection, kValueCellExcelPoints, text);
-    ReadOptions();
+    ReadOptions(mode, 0);
     EXPECT_DOUBLE_EQ(value, setup.CellExcelPoints) << '"' << text << '"';
   }
 }
@@ -183,49 +182,45 @@ TEST_F(ReadOptionsTest, EveryNumberKeptAsTextIsConverted) {
       {kValueTopMargin, &QuorvelleSetup::TopMargin},
   };
   for (auto [name, field] : numbers) PutText(kProductSection, name, "12.5mm");
-  ReadOptions();
+  ReadOptions(mode, 0);
   for (auto [name, field] : numbers) EXPECT_DOUBLE_EQ(12.5, setup.*field) << name;
 }
 
 TEST_F(ReadOptionsTest, TextProportionsComeFromTheProductKeyWhateverKeyIsChosen) {
-  FuncState = kFuncEdit;
+  mode = kFuncEdit;
   for (const char* name : {kValueTextWFactor, kValueLeftMargin, kValueTopMargin, kValueCellExcelPoints}) {
     PutText(kProductSection, name, "2");
     PutText(kCurrentOptionsSection, name, "4");
   }
-  ReadOptions();
+  ReadOptions(mode, 0);
   EXPECT_EQ(2.0, setup.TextWFactor);
   EXPECT_EQ(2.0, setup.LeftMargin);
   EXPECT_EQ(2.0, setup.TopMargin);
   EXPECT_EQ(4.0, setup.CellExcelPoints);
 }
 
-TEST_F(ReadOptionsTest, TheRotationIsTheAngleLessTheWorkingViewsRotation) {
+TEST_F(ReadOptionsTest, TheRotationIsTheAngleLessTheViewsRotation) {
   struct Case {
     const char* what;
     std::optional<std::string> degrees;
-    int workingView, lastView;
+    int view;
     std::vector<std::pair<int, double>> viewDegrees;
     double expected;
   };
   const Case cases[] = {
-      {"view rotated as much as the table", "30", -1, 0, {{0, 30}}, 0},
-      {"no angle, no view rotation", {}, -1, 0, {}, 0},
-      {"no view rotation", "45", -1, 0, {}, 45},
-      {"text that is no number", "abc", -1, 0, {{0, 10}}, -10},
-      {"the working view, not the last one", "30", 3, 0, {{3, 50}, {0, 5}}, -20},
-      {"no working view: the last one", "30", -1, 2, {{2, 50}, {0, 5}}, -20},
-      {"a view that cannot be read counts as unrotated", "30", 9, 0, {{0, 5}}, 30},
+      {"view rotated as much as the table", "30", 0, {{0, 30}}, 0},
+      {"no angle, no view rotation", {}, 0, {}, 0},
+      {"no view rotation", "45", 0, {}, 45},
+      {"text that is no number", "abc", 0, {{0, 10}}, -10},
+      {"the given view, not another one", "30", 3, {{3, 50}, {0, 5}}, -20},
+      {"a view that cannot be read counts as unrotated", "30", 9, {{0, 5}}, 30},
   };
   for (const Case& c : cases) {
     sim::ResetHost();
     sim::UseInMemoryRegistry();
     if (c.degrees) PutText(kProductSection, kValueRotationDegree, *c.degrees);
     for (auto [view, degrees] : c.viewDegrees) sim::SetViewRotation(view, degrees * fc_pi / 180.0);
-    workingView = c.workingView;
-    tcbP->lstvw = c.lastView;
-
-    ReadOptions();
+    ReadOptions(mode, c.view);
     RotMatrix expected;
     mdlRMatrix_fromAngle(&expected, c.expected * fc_pi / 180.0);
     for (int row = 0; row < 3; ++row)
@@ -236,7 +231,7 @@ TEST_F(ReadOptionsTest, TheRotationIsTheAngleLessTheWorkingViewsRotation) {
 }
 
 TEST_F(ReadOptionsTest, EachLevelValueResolvesItsOwnOption) {
-  FuncState = kFuncEdit;
+  mode = kFuncEdit;
   const std::pair<const char*, LevelOption QuorvelleSetup::*> levels[] = {
       {kValueBorderLayer, &QuorvelleSetup::BorderLayer},
       {kValueMediumBorderLevel, &QuorvelleSetup::MediumBorderLevel},
@@ -248,7 +243,7 @@ TEST_F(ReadOptionsTest, EachLevelValueResolvesItsOwnOption) {
       {kValuePatternLevel, &QuorvelleSetup::PatternLevel},
   };
   for (auto [name, field] : levels) PutText(kCurrentOptionsSection, name, std::string("L-") + name);
-  ReadOptions();
+  ReadOptions(mode, 0);
   for (auto [name, field] : levels) {
     EXPECT_EQ(std::string("L-") + name, (setup.*field).name) << name;
     EXPECT_EQ(LevelNamed(NarrowToWide(std::string("L-") + name)), (setup.*field).id) << name;

@@ -42,7 +42,7 @@ using SaveCurrentOptionsTest = OptionsTest;
 TEST_F(SaveCurrentOptionsTest, TheModeDecidesWhatIsWritten) {
   struct Case {
     const char* what;
-    int mode;
+    EFuncState mode;
     bool optionSet;
     std::optional<std::string> link;
     std::vector<std::string> names;
@@ -56,9 +56,9 @@ TEST_F(SaveCurrentOptionsTest, TheModeDecidesWhatIsWritten) {
   };
   for (const Case& c : cases) {
     sim::UseInMemoryRegistry();
-    FuncState = c.mode;
+    mode = c.mode;
     currentOptionSet = c.optionSet ? &setup : nullptr;
-    EXPECT_TRUE(SaveCurrentOptions(c.link)) << c.what;
+    EXPECT_TRUE(SaveCurrentOptions(mode, c.link)) << c.what;
     EXPECT_EQ(c.names, CurrentOptionNames()) << c.what;
   }
 }
@@ -66,11 +66,11 @@ TEST_F(SaveCurrentOptionsTest, TheModeDecidesWhatIsWritten) {
 TEST_F(SaveCurrentOptionsTest, AnUpdateLeavesTheOtherValuesOfTheKeyAlone) {
   PutText(kCurrentOptionsSection, kValueBorderLayer, "Walls");
   PutNumber(kCurrentOptionsSection, kValueLineClrOpt, 2);
-  FuncState = kFuncUpdate;
+  mode = kFuncUpdate;
   setup.ImportObj = 9;
   setup.OnlyPrintArea = 1;
   setup.BorderLayer.name = "Other";
-  ASSERT_TRUE(SaveCurrentOptions(std::nullopt));
+  ASSERT_TRUE(SaveCurrentOptions(mode, std::nullopt));
   EXPECT_EQ("D 9", Stored(kCurrentOptionsSection, kValueImportObj));
   EXPECT_EQ("D 1", Stored(kCurrentOptionsSection, kValueOnlyPrintArea));
   EXPECT_EQ("S Walls", Stored(kCurrentOptionsSection, kValueBorderLayer));
@@ -78,7 +78,7 @@ TEST_F(SaveCurrentOptionsTest, AnUpdateLeavesTheOtherValuesOfTheKeyAlone) {
 }
 
 TEST_F(SaveCurrentOptionsTest, AnEditWritesEachValueInItsKind) {
-  FuncState = kFuncEdit;
+  mode = kFuncEdit;
   sim::SetViewRotation(0, 45 * fc_pi / 180.0);  // the view does not enter what is written
   setup.CellExcelPoints = 0.3;
   setup.CellDrawingUnits = 1e-7;
@@ -89,7 +89,7 @@ TEST_F(SaveCurrentOptionsTest, AnEditWritesEachValueInItsKind) {
   setup.DefaultTextWeight = -1;
   setup.SplitRowsToColumns = 1;
   setup.FontSizes = "8;10";
-  ASSERT_TRUE(SaveCurrentOptions("$A$1:$B$2"));
+  ASSERT_TRUE(SaveCurrentOptions(mode, "$A$1:$B$2"));
 
   const std::pair<const char*, const char*> stored[] = {
       {kValueCellExcelPoints, "S 0.3"},  {kValueCellDrawingUnits, "S 1e-07"},
@@ -107,17 +107,17 @@ TEST_F(SaveCurrentOptionsTest, AnEditWritesEachValueInItsKind) {
 }
 
 TEST_F(SaveCurrentOptionsTest, ARangeNameIsOneWithoutDollarSigns) {
-  FuncState = kFuncEdit;
+  mode = kFuncEdit;
   const std::pair<const char*, const char*> ranges[] = {
       {"$A$1:$B$2", "D 0"}, {"Totals", "D 1"}, {"", "D 0"}, {"A1:B2", "D 1"}, {"Sheet1!$A$1", "D 0"}};
   for (auto [range, stored] : ranges) {
-    ASSERT_TRUE(SaveCurrentOptions(std::string(range)));
+    ASSERT_TRUE(SaveCurrentOptions(mode, std::string(range)));
     EXPECT_EQ(stored, Stored(kCurrentOptionsSection, kValueUseRangeName)) << range;
   }
 }
 
 TEST_F(SaveCurrentOptionsTest, WhatAnEditWritesReadsBackAsTheSameOptions) {
-  FuncState = kFuncEdit;
+  mode = kFuncEdit;
   QuorvelleSetup& saved = setup;
   saved.CellExcelPoints = 0.3;
   saved.CellDrawingUnits = 2.5;
@@ -151,11 +151,11 @@ TEST_F(SaveCurrentOptionsTest, WhatAnEditWritesReadsBackAsTheSameOptions) {
     std::string name = "Level " + std::to_string(i);
     saved.*levels[i] = {name, sim::AddLevel(NarrowToWide(name))};
   }
-  ASSERT_TRUE(SaveCurrentOptions("$A$1"));
+  ASSERT_TRUE(SaveCurrentOptions(mode, "$A$1"));
 
   QuorvelleSetup read;
   currentOptionSet = &read;
-  ReadOptions();
+  ReadOptions(mode, 0);
   // The one value read elsewhere, when the table is output.
   EXPECT_EQ(0, read.SplitRowsToColumns);
   read.SplitRowsToColumns = saved.SplitRowsToColumns;
@@ -166,9 +166,9 @@ TEST_F(SaveCurrentOptionsTest, WhatAnEditWritesReadsBackAsTheSameOptions) {
 }
 
 TEST_F(SaveCurrentOptionsTest, AValueThatCannotBeWrittenIsReported) {
-  FuncState = kFuncUpdate;
+  mode = kFuncUpdate;
   sim::FailOperation("RegSetValueExA");
-  EXPECT_FALSE(SaveCurrentOptions(std::nullopt));
+  EXPECT_FALSE(SaveCurrentOptions(mode, std::nullopt));
   // The next value is still written.
   EXPECT_EQ("D 0", Stored(kCurrentOptionsSection, kValueOnlyPrintArea));
 }

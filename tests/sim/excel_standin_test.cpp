@@ -10,8 +10,8 @@
 #include <functional>
 #include <optional>
 
-#include "excel/ComError.h"
-#include "excel/ExcelObjectModel.h"
+#include "automation/ComError.h"
+#include "automation/ExcelObjectModel.h"
 #include "platform/windows.h"
 #include "sim/SimFailures.h"
 #include "sim/excel/SimExcel.h"

@@ -5,8 +5,8 @@
 
 #include <fstream>
 
-#include "excel/ComError.h"
-#include "excel/ExcelObjectModel.h"
+#include "automation/ComError.h"
+#include "automation/ExcelObjectModel.h"
 #include "platform/windows.h"
 #include "sim/excel/SimExcel.h"
 #include "tests/TestSupport.h"

@@ -137,9 +137,9 @@ TEST_F(TransformTest, ARotatedAndScaledCellLandsWhereTheMatrixSays) {
           EXPECT_NEAR(1.0, x * x + y * y, 1e-9) << "type " << oa.type;
         }
         if (oa.type == ARC_ELM) {
-          auto before = sim::CurvePoints(oa, 4), after = sim::CurvePoints(ob, 4);
-          EXPECT_POINT_NEAR(Apply(storage, before.front()), after.front(), 1e-6);
-          EXPECT_POINT_NEAR(Apply(storage, before.back()), after.back(), 1e-6);
+          auto ends = sim::CurvePoints(oa, 4), movedEnds = sim::CurvePoints(ob, 4);
+          EXPECT_POINT_NEAR(Apply(storage, ends.front()), movedEnds.front(), 1e-6);
+          EXPECT_POINT_NEAR(Apply(storage, ends.back()), movedEnds.back(), 1e-6);
         }
         break;
       }

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/AppTexts.h"
 #include "sim/SimHost.h"
 #include "sim/addin/Transcript.h"
 #include "sim/excel/SimExcel.h"

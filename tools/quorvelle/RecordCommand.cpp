@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::uint64_t kRecordFrameBytes = sim::kCellRecordBytes + sim::kFrameHeaderBytes;
+constexpr std::uint64_t kRecordFrameBytes = kCellRecordSize + sim::kFrameHeaderBytes;
 
 }  // namespace
 

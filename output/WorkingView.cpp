@@ -1,6 +1,7 @@
-#include "app/CommandView.h"
+#include "output/WorkingView.h"
 
-#include "app/ModuleState.h"
 #include "host/msview.h"
+
+int workingView = -1;
 
 int CommandView() { return workingView >= 0 ? workingView : tcbP->lstvw; }

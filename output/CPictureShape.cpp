@@ -1,4 +1,4 @@
-#include "model/CPictureShape.h"
+#include "output/CPictureShape.h"
 
 #include "host/msmodel.h"
 #include "host/msoutput.h"

@@ -1,9 +1,9 @@
-#include "excel/AddinContract.h"
+#include "excel/ExchangeMapping.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "app/ModuleState.h"
+#include "automation/AddinContract.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
 #include "host/mssystem.h"
@@ -39,11 +39,16 @@ std::string ExchangeMappingText() {
 }
 
 namespace {
+
+// The mapping published for the running operation; the add-in reads it while it is open.
+HANDLE exchangeMapping = nullptr;
+
 void ReportMappingFailure(int line) {
   char message[256];
   std::snprintf(message, sizeof message, "Failed to create file-mapping object: %s: %d.", __FILE_NAME__, line);
   mdlDialog_openMessageBox(DIALOGID_MsgBoxOK, message, MSGBOX_ICON_INFORMATION);
 }
+
 }  // namespace
 
 void CloseExchangeMapping() {

@@ -1,4 +1,5 @@
-// The base of the model's objects: a run-time class name and a schema number.
+// The base of the objects of the table model and of the option set: a run-time class
+// name and a schema number.
 #pragma once
 
 class CSerialisable {
