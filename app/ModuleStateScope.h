@@ -1,14 +1,12 @@
-// Every export switches to the module's own state on entry and back on every exit
-// path, as an MFC extension module does; the scope object does both.
+// Every export opens this scope first. It exists for the Windows build, where it
+// switches to the module's MFC state and back on every way out; without MFC there is
+// no such state, and it does nothing.
 #pragma once
 
 class ModuleStateScope {
  public:
-  ModuleStateScope();
-  ~ModuleStateScope();
+  ModuleStateScope() {}
+  ~ModuleStateScope() {}
   ModuleStateScope(const ModuleStateScope&) = delete;
   ModuleStateScope& operator=(const ModuleStateScope&) = delete;
-  // How deep exports are nested (a module function called back from the host
-  // while another one runs); 0 outside the module.
-  static int Depth();
 };

@@ -1,4 +1,4 @@
-// The message of a command whose flow this build does not have yet.
+// The message of a command this module does not carry out.
 #pragma once
 
 void ReportNotAvailable(const char* command);

@@ -19,7 +19,7 @@ for fuzzer in "${fuzzers[@]}"; do
   targets+=("$fuzzer" "${fuzzer}_seeds")
 done
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=ON
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Check -DQV_SANITIZE=ON -DQV_WERROR=ON
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 
 findings=build-fuzz/findings

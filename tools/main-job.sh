@@ -5,15 +5,20 @@
 # The shipped recorded transfer and the smoke run of the host operations are placed
 # and drawn beside it.
 # Usage: tools/main-job.sh [output folder]
+# QUORVELLE_BUILD=FOLDER runs the programs of that build folder (CI gives it the
+# sanitizer build of the tests) instead of making an optimised build in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-out}"
 tools/deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)"
+build="${QUORVELLE_BUILD:-build}"
+if [ -z "${QUORVELLE_BUILD:-}" ]; then
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build "$build" -j "$(nproc)"
 mkdir -p "$out"
 export QUORVELLE_REGISTRY="$PWD/$out/registry.json"
-shell=build/bin/quorvelle
+shell="$build/bin/quorvelle"
 rm -f "$out/report.dgn" "$out/schedule.dgn" "$out/smoke.dgn"
 "$shell" --quiet --design "$out/report.dgn" create --workbook tools/samples/sampleConvertWorksheetToImageByPage.xlsx \
   --sheet "Balance Sheet" --range B1:I28 --at 0,0

@@ -15,7 +15,7 @@
 
 namespace sim {
 
-// More cells than this in one transfer are refused: each is a record of 13032 bytes
+// More cells than this in one transfer are refused: each is a cell record of 13 KB
 // and a cell of the table the module builds.
 constexpr std::size_t kMaxTransferCells = 200000;
 

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "sim/SimFailures.h"
 #include "sim/dgn/ElementJson.h"
@@ -34,10 +35,22 @@ CREATE TABLE IF NOT EXISTS rasters(seq INTEGER PRIMARY KEY, body TEXT NOT NULL);
 CREATE TABLE IF NOT EXISTS fonts(number INTEGER PRIMARY KEY, kind INTEGER NOT NULL, name TEXT NOT NULL);
 )";
 
+// Owns a connection: moved, never copied, so that it is closed once.
 class Db {
  public:
+  Db() = default;
   ~Db() {
     if (db_) sqlite3_close(db_);
+  }
+  Db(const Db&) = delete;
+  Db& operator=(const Db&) = delete;
+  Db(Db&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+  Db& operator=(Db&& other) noexcept {
+    if (this != &other) {
+      if (db_) sqlite3_close(db_);
+      db_ = std::exchange(other.db_, nullptr);
+    }
+    return *this;
   }
   sqlite3* get() const { return db_; }
   sqlite3** out() { return &db_; }
@@ -63,12 +76,18 @@ class Db {
   sqlite3* db_ = nullptr;
 };
 
+// Owns a prepared statement of a connection: moved, never copied, so that it is
+// finalised once.
 class Stmt {
  public:
   Stmt(Db& db, const char* sql) : db_(db) {
     if (sqlite3_prepare_v2(db.get(), sql, -1, &st_, nullptr) != SQLITE_OK) throw std::runtime_error(db.Error());
   }
   ~Stmt() { sqlite3_finalize(st_); }
+  Stmt(const Stmt&) = delete;
+  Stmt& operator=(const Stmt&) = delete;
+  Stmt(Stmt&& other) noexcept : db_(other.db_), st_(std::exchange(other.st_, nullptr)) {}
+  Stmt& operator=(Stmt&&) = delete;  // bound to its connection
   Stmt& Bind(int i, long long v) {
     sqlite3_bind_int64(st_, i, v);
     return *this;

@@ -62,6 +62,9 @@ double CapHeightUnits(FT_Face face) {
 
 class CFaceCache {
  public:
+  CFaceCache() = default;
+  CFaceCache(const CFaceCache&) = delete;
+  CFaceCache& operator=(const CFaceCache&) = delete;
   ~CFaceCache() {
     // The faces go before the library that made them.
     byName_.clear();

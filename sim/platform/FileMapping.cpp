@@ -24,13 +24,17 @@ namespace {
 constexpr std::uint64_t kMaxSectionBytes = 256ull * 1024 * 1024;
 constexpr std::uint64_t kAllocationGranularity = 64 * 1024;
 
+// Shared by the handles that name it, never copied: its file is closed once.
 struct Section {
-  int fd = -1;
-  std::uint64_t size = 0;
-  bool writable = false;
+  Section() = default;
+  Section(const Section&) = delete;
+  Section& operator=(const Section&) = delete;
   ~Section() {
     if (fd >= 0) ::close(fd);
   }
+  int fd = -1;
+  std::uint64_t size = 0;
+  bool writable = false;
 };
 
 class SectionHandle : public KernelObject {

@@ -9,6 +9,9 @@
 
 class ModuleLoader {
  public:
+  ModuleLoader() = default;
+  ModuleLoader(const ModuleLoader&) = delete;
+  ModuleLoader& operator=(const ModuleLoader&) = delete;
   ~ModuleLoader();
   // Loads the library; false with the reason in error().
   bool Load(const std::string& path);

@@ -44,6 +44,8 @@ class Key {
   ~Key() {
     if (key_) RegCloseKey(key_);
   }
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
   HKEY get() const { return key_; }
   LSTATUS status;
 
