@@ -35,7 +35,7 @@ constexpr char kCannotStartExcelNormally[] =
     "send a screenshot of the active add-ins of your Excel to ";
 constexpr char kScreenshotHelps[] = ". The screenshot will help troubleshooting.";
 constexpr char kAddinsNotListed[] = "Quorvelle could not list the add-ins of Excel: %s";
-constexpr char kAddinNotReloaded[] = "An add-in of Excel could not be reloaded: %s";
+constexpr char kAddinNotReloaded[] = "The add-in %s of Excel could not be reloaded: %s";
 constexpr char kRangeNotShown[] = "Quorvelle could not show %s!%s in Excel; please select the range there.";
 constexpr char kUnknownFailure[] = "unknown error";
 constexpr char kOutputAutomationError[] = "%s, %d - %s";

@@ -1,17 +1,15 @@
 #include "app/Lifecycle.h"
 
-#include <cstring>
+#include <string>
 
 #include "app/AppTexts.h"
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
-#include "excel/ExchangeMapping.h"
 #include "excel/AddinRegistration.h"
+#include "excel/ExchangeMapping.h"
 #include "host/mselmdscr.h"
 #include "host/mssystem.h"
-#include "host/msview.h"
-#include "platform/paths.h"
 #include "output/WorkingView.h"
 #include "settings/OptionNames.h"
 #include "settings/Profile.h"

@@ -2,6 +2,7 @@
 // or the linked one at its sheet and range.
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
@@ -53,17 +54,18 @@ void ShowLinkedRange(ExcelApplication& excel, ExcelWorkbook& book, const xlslink
   range->Select();
 }
 
-// A step whose failure does not stop the work: the user is told in the message field.
+// Runs a step whose failure does not stop the work; the failure's text, else "".
 template <typename Step>
-void TryAndTell(const char* failureFormat, Step step) {
+std::string FailureOf(Step step) {
   try {
     step();
+    return "";
   } catch (const _com_error& e) {
-    mdlOutput_printf(MSG_MESSAGE, failureFormat, e.ErrorMessage().c_str());
+    return e.ErrorMessage();
   } catch (const std::exception& e) {
-    mdlOutput_printf(MSG_MESSAGE, failureFormat, e.what());
+    return e.what();
   } catch (...) {
-    mdlOutput_printf(MSG_MESSAGE, failureFormat, kUnknownFailure);
+    return kUnknownFailure;
   }
 }
 
@@ -85,18 +87,21 @@ int CSignalDlg::LaunchExcel(HRESULT* status) {
 void CSignalDlg::ReloadExcelAddins() {
   std::shared_ptr<ExcelAddIns> addIns;
   int count = 0;
-  TryAndTell(kAddinsNotListed, [&] {
+  std::string failure = FailureOf([&] {
     addIns = excelApp ? excelApp->AddIns() : nullptr;
     count = addIns ? addIns->Count() : 0;
   });
+  if (!failure.empty()) mdlOutput_printf(MSG_MESSAGE, kAddinsNotListed, failure.c_str());
   for (int i = 1; i <= count; ++i) {
-    TryAndTell(kAddinNotReloaded, [&] {
+    std::string name = "#" + std::to_string(i);
+    failure = FailureOf([&] {
       auto addIn = addIns->Item(i);
-      if (addIn && addIn->Installed()) {
-        addIn->SetInstalled(false);
-        addIn->SetInstalled(true);
-      }
+      if (!addIn || !addIn->Installed()) return;
+      name = addIn->Name();
+      addIn->SetInstalled(false);
+      addIn->SetInstalled(true);
     });
+    if (!failure.empty()) mdlOutput_printf(MSG_MESSAGE, kAddinNotReloaded, name.c_str(), failure.c_str());
   }
 }
 

@@ -74,6 +74,7 @@ class ExcelWorkbooks {
 class ExcelAddIn {
  public:
   virtual ~ExcelAddIn() = default;
+  virtual std::string Name() = 0;
   virtual bool Installed() = 0;
   virtual void SetInstalled(bool installed) = 0;
 };

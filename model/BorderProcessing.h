@@ -9,6 +9,6 @@
 
 class CQuorvelle;
 
-// Appends the table's border segments, reporting how far it has come when given
-// where; 0 for a table without rows or columns.
+// Appends the table's border segments, reporting how far it has come to `progress`
+// when given; 0 for a table without rows or columns.
 int ProcessBorders(CQuorvelle& table, std::vector<CAutoLine>& segments, CProgress* progress);

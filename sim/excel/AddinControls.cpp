@@ -32,8 +32,8 @@ std::vector<ExcelComAddInInfo> ComAddInsOf(ExcelApplication& excel) {
   return addIns;
 }
 
-void AddExcelAddIn(ExcelApplication& excel, const std::string& name, bool installed) {
-  StandInOf(excel).state().addIns.push_back(std::make_shared<AddInState>(AddInState{name, installed, 0}));
+void AddExcelAddIn(ExcelApplication& excel, const std::string& name, bool installed, bool fileMissing) {
+  StandInOf(excel).state().addIns.push_back(std::make_shared<AddInState>(AddInState{name, installed, 0, fileMissing}));
 }
 
 std::vector<ExcelAddInInfo> AddInsOf(ExcelApplication& excel) {

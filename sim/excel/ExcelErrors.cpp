@@ -8,6 +8,7 @@ const char kRangeFailedText[] = "Method 'Range' of object '_Worksheet' failed";
 const char kActivateFailedText[] = "Activate method of Worksheet class failed";
 const char kSelectFailedText[] = "Select method of Range class failed";
 const char kSetVisibleFailedText[] = "Unable to set the Visible property of the Worksheet class";
+const char kSetInstalledFailedText[] = "Unable to set the Installed property of the AddIn class";
 // What the person at the keyboard meets: no Excel on screen, or one that takes no input.
 const char kNotVisibleToUserText[] = "Excel is not on the screen.";
 const char kNotInteractiveText[] = "Excel does not respond to the keyboard or the mouse.";

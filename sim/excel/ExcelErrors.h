@@ -39,6 +39,7 @@ extern const char kRangeFailedText[];
 extern const char kActivateFailedText[];
 extern const char kSelectFailedText[];
 extern const char kSetVisibleFailedText[];
+extern const char kSetInstalledFailedText[];
 extern const char kNotVisibleToUserText[];
 extern const char kNotInteractiveText[];
 extern const char kReferenceNotValidText[];

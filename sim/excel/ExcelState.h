@@ -48,6 +48,7 @@ struct AddInState {
   std::string name;
   bool installed = false;
   int installedWrites = 0;
+  bool fileMissing = false;  // its file is gone: it can be uninstalled, not installed
 };
 
 struct ComAddInState {

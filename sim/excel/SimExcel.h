@@ -124,8 +124,9 @@ struct ExcelComAddInInfo {
 };
 std::vector<ExcelComAddInInfo> ComAddInsOf(ExcelApplication& excel);
 
-// Excel add-ins (Application.AddIns), and how often the module wrote Installed.
-void AddExcelAddIn(ExcelApplication& excel, const std::string& name, bool installed);
+// Excel add-ins (Application.AddIns), and how often the module wrote Installed. One
+// whose file is missing can be uninstalled but not installed again.
+void AddExcelAddIn(ExcelApplication& excel, const std::string& name, bool installed, bool fileMissing = false);
 struct ExcelAddInInfo {
   std::string name;
   bool installed = false;

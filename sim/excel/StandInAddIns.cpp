@@ -10,6 +10,11 @@ class StandInAddIn : public ExcelAddIn {
   StandInAddIn(ExcelStatePtr excel, std::shared_ptr<AddInState> addIn)
       : excel_(std::move(excel)), addIn_(std::move(addIn)) {}
 
+  std::string Name() override {
+    CheckConnected(*excel_);
+    return addIn_->name;
+  }
+
   bool Installed() override {
     CheckConnected(*excel_);
     return addIn_->installed;
@@ -17,8 +22,9 @@ class StandInAddIn : public ExcelAddIn {
 
   void SetInstalled(bool installed) override {
     CheckConnected(*excel_);
-    addIn_->installed = installed;
     ++addIn_->installedWrites;
+    if (installed && addIn_->fileMissing) RaiseExcelError(kSetInstalledFailedText);
+    addIn_->installed = installed;
   }
 
  private:

@@ -236,4 +236,25 @@ TEST_F(CreateFlowTest, AnExcelThatStaysInvisibleIsReported) {
   sim::SetExcelStartup(nullptr);
 }
 
+TEST_F(CreateFlowTest, AnAddinThatCannotBeReloadedIsNamedAndTheCommandGoesOn) {
+  sim::SetExcelStartup([](ExcelApplication& excel) {
+    sim::AddExcelAddIn(excel, "Solver", true);
+    sim::AddExcelAddIn(excel, "Lost Tools", true, /*fileMissing=*/true);
+    sim::AddExcelAddIn(excel, "Euro Tools", false);
+  });
+  StartCreate();
+  sim::SetExcelStartup(nullptr);
+  auto addIns = sim::AddInsOf(*sim::LastStartedExcel());
+  ASSERT_EQ(3u, addIns.size());
+  EXPECT_TRUE(addIns[0].installed);
+  EXPECT_EQ(2, addIns[0].installedWrites);
+  EXPECT_FALSE(addIns[1].installed);  // uninstalled, and its file is gone
+  EXPECT_EQ(0, addIns[2].installedWrites);
+  EXPECT_EQ(std::vector<std::string>{"The add-in Lost Tools of Excel could not be reloaded: "
+                                     "Unable to set the Installed property of the AddIn class"},
+            sim::OutputTexts(sim::OutputKind::Printf));
+  ASSERT_NE(nullptr, signalWindow);  // still waiting for the range
+  EXPECT_EQ(0, moduleIdle);
+}
+
 }  // namespace
