@@ -51,6 +51,9 @@ check("the arrows" pass "")
 tree_with(model/Cell.cpp "\"output/Drawer.h\"")
 check("model into output" fail "model/Cell.cpp includes output/Drawer.h")
 
+tree_with(output/Picture.cpp "\"sim/Host.h\"")
+check("the module into the stand-ins" fail "output/Picture.cpp includes sim/Host.h")
+
 tree_with(settings/Read.cpp "\"app/Flow.h\"")
 check("settings into app" fail "settings/Read.cpp includes app/Flow.h")
 
