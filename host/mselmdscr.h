@@ -10,6 +10,7 @@ struct MSElementDescr {
     MSElementDescr* previous = nullptr;
     MSElementDescr* myHeader = nullptr;  // the complex header this member belongs to
     MSElementDescr* firstElem = nullptr; // first member (complex headers only)
+    MSElementDescr* lastElem = nullptr;  // last member, kept by the host so that appending takes constant time
     int isHeader = 0;
     ElementRef elementRef = nullptr;     // set when read from or added to a model
     DgnModelRefP dgnModelRef = nullptr;

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "sim/SimFailures.h"
+#include "sim/dgn/ElementBinary.h"
 #include "sim/dgn/ElementJson.h"
 
 using nlohmann::json;
@@ -21,7 +22,9 @@ namespace {
 
 // "QVDG": marks the database as a design file of this host.
 constexpr int kApplicationId = 0x51564447;
-constexpr int kSchemaVersion = 1;
+// 2: element bodies in the compact binary form; 1 wrote them as JSON, which is still
+// read.
+constexpr int kSchemaVersion = 2;
 
 const char* kSchema = R"(
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value TEXT NOT NULL);
@@ -117,6 +120,7 @@ class Stmt {
   }
   long long Int(int c) { return sqlite3_column_int64(st_, c); }
   bool IsInteger(int c) { return sqlite3_column_type(st_, c) == SQLITE_INTEGER; }
+  bool IsBlob(int c) { return sqlite3_column_type(st_, c) == SQLITE_BLOB; }
   std::string Text(int c) {
     const unsigned char* t = sqlite3_column_text(st_, c);
     return t ? std::string(reinterpret_cast<const char*>(t), sqlite3_column_bytes(st_, c)) : std::string();
@@ -205,7 +209,7 @@ void WriteAll(Db& db, const DgnModel& m) {
       if (++written == m.elements.size() / 2 && ShouldFail("SaveModel.crash")) std::_Exit(3);
       el.Bind(1, static_cast<long long>(pos))
           .Bind(2, static_cast<long long>(rec->node.el.id))
-          .Bind(3, StoredNode(rec->node).dump())
+          .BindBlob(3, EncodeNode(rec->node))
           .Run();
       long long seq = 0;
       for (const auto& x : rec->xattributes)
@@ -287,7 +291,12 @@ void ReadAll(Db& db, DgnModel& m) {
       auto rec = std::make_unique<ElementRefRecord>();
       rec->model = &m;
       rec->filePos = static_cast<ULong>(pos);
-      rec->node = ReadStoredNode(json::parse(st.Text(1)));
+      if (st.IsBlob(1)) {
+        const std::vector<unsigned char> body = st.Blob(1);
+        rec->node = DecodeNode(body.data(), body.size());
+      } else {
+        rec->node = ReadStoredNode(json::parse(st.Text(1)));
+      }
       std::vector<const ElementNode*> stack{&rec->node};
       while (!stack.empty()) {
         const ElementNode* n = stack.back();

@@ -11,17 +11,15 @@ namespace {
 bool IsComplexHeader(int type) { return type == CELL_HEADER_ELM || type == TEXT_NODE_ELM; }
 
 void Link(MSElementDescr* header, MSElementDescr* member) {
+  MSElementDescr* last = header->h.lastElem;
   member->h.myHeader = header;
   member->h.next = nullptr;
-  MSElementDescr* last = header->h.firstElem;
-  if (!last) {
-    header->h.firstElem = member;
-    member->h.previous = nullptr;
-    return;
-  }
-  while (last->h.next) last = last->h.next;
-  last->h.next = member;
   member->h.previous = last;
+  if (last)
+    last->h.next = member;
+  else
+    header->h.firstElem = member;
+  header->h.lastElem = member;
 }
 
 void FreeTree(MSElementDescr* d) {
@@ -59,6 +57,15 @@ MSElementDescr* NewDescriptor(const ElementNode& node, MSElementDescr* header) {
   d->el = node.el;
   d->h.isHeader = IsComplexHeader(node.el.type) ? 1 : 0;
   for (const auto& m : node.members) NewDescriptor(m, d);
+  if (header) Link(header, d);
+  return d;
+}
+
+MSElementDescr* CopyTree(const MSElementDescr* original, MSElementDescr* header) {
+  auto* d = new MSElementDescr;
+  d->el = original->el;
+  d->h.isHeader = original->h.isHeader;
+  for (const MSElementDescr* m = original->h.firstElem; m; m = m->h.next) CopyTree(m, d);
   if (header) Link(header, d);
   return d;
 }
@@ -105,7 +112,7 @@ StatusInt mdlElmdscr_appendDscr(MSElementDescr* header, MSElementDescr* member) 
 
 StatusInt mdlElmdscr_duplicate(MSElementDescr** copy, const MSElementDescr* original) {
   if (!copy || !original) return ERROR;
-  *copy = sim::NewDescriptor(sim::NodeOf(original), nullptr);
+  *copy = sim::CopyTree(original, nullptr);
   return SUCCESS;
 }
 

@@ -80,6 +80,32 @@ LRESULT DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   return 0;  // WM_COPYDATA included: not handled
 }
 
+namespace sim {
+namespace {
+
+std::chrono::nanoseconds procedureTime{0};
+int procedureDepth = 0;
+
+// Runs the window procedure, timing the outermost one.
+LRESULT RunProcedure(WNDPROC proc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  if (procedureDepth > 0) return proc(hWnd, Msg, wParam, lParam);
+  struct Timing {
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    Timing() { ++procedureDepth; }
+    ~Timing() {
+      procedureTime += std::chrono::steady_clock::now() - start;
+      --procedureDepth;
+    }
+  } timing;
+  return proc(hWnd, Msg, wParam, lParam);
+}
+
+}  // namespace
+
+std::chrono::nanoseconds WindowProcedureTime() { return procedureTime; }
+
+}  // namespace sim
+
 LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   const sim::Window* window = sim::FindLiveWindow(hWnd);
   if (!window) {
@@ -87,7 +113,7 @@ LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   WNDPROC proc = window->proc;
-  if (Msg != WM_COPYDATA || !lParam) return proc(hWnd, Msg, wParam, lParam);
+  if (Msg != WM_COPYDATA || !lParam) return sim::RunProcedure(proc, hWnd, Msg, wParam, lParam);
 
   // The receiver gets its own copy, as if it had crossed into another process: the
   // sender's memory is not its to keep or change.
@@ -99,7 +125,7 @@ LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   std::vector<BYTE> bytes(static_cast<const BYTE*>(sent->lpData),
                           static_cast<const BYTE*>(sent->lpData) + sent->cbData);
   COPYDATASTRUCT received{sent->dwData, sent->cbData, bytes.empty() ? nullptr : bytes.data()};
-  return proc(hWnd, Msg, wParam, reinterpret_cast<LPARAM>(&received));
+  return sim::RunProcedure(proc, hWnd, Msg, wParam, reinterpret_cast<LPARAM>(&received));
 }
 
 BOOL PostMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {

@@ -3,6 +3,8 @@
 // message queue and calls the registry; nothing is locked.
 #pragma once
 
+#include <chrono>
+
 #include <cstddef>
 #include <string>
 
@@ -53,6 +55,10 @@ constexpr std::size_t kMaxPumpDispatches = 1'000'000;
 std::size_t PumpMessages(std::size_t maxDispatches = kMaxPumpDispatches);
 std::size_t PendingMessageCount();
 std::size_t WindowCount();
+// How long window procedures have run for sent and dispatched messages since the
+// process started (a procedure that sends to another counts once), so that a
+// benchmark can tell the receiver's share of a transfer from the sender's.
+std::chrono::nanoseconds WindowProcedureTime();
 
 // --- Files and paths ---
 

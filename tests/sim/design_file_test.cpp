@@ -6,6 +6,8 @@
 #include "host/msmodel.h"
 #include "host/msxattr.h"
 #include "sim/SimFailures.h"
+#include "sim/dgn/ElementJson.h"
+#include "sim/host/Descriptors.h"
 #include "tests/TestSupport.h"
 #include "tests/sim/SimTestHelpers.h"
 
@@ -159,6 +161,33 @@ TEST_F(DesignFileTest, AMalformedRecordIsNamedByItsFilePosition) {
   sim::ResetHost();
   std::string error = sim::OpenDesignFile(path);
   EXPECT_NE(std::string::npos, error.find("file position " + std::to_string(pos))) << error;
+}
+
+TEST_F(DesignFileTest, AFileWithElementsStoredAsJsonStillOpens) {
+  // Files saved before elements were stored compactly hold each tree as JSON text.
+  std::string path = dir.File("older.dgn");
+  sim::NewDesignFile(path);
+  ULong pos = AddCell(u"Cell_Quorvelle", 3);
+  ASSERT_EQ("", sim::SaveDesignFile());
+  const std::string before = sim::DumpDesignFile();
+  std::string body;
+  {
+    MSElementDescr* cell = nullptr;
+    ASSERT_GT(mdlElmdscr_read(&cell, pos, mdlModelRef_getActive(), 0, nullptr), 0);
+    ElementNode node = sim::NodeOf(cell);
+    mdlElmdscr_freeAll(&cell);
+    body = sim::StoredNode(node).dump();
+  }
+  std::string quoted;
+  for (char c : body) quoted += c == '\'' ? std::string("''") : std::string(1, c);
+  const std::string sql = "UPDATE elements SET body = '" + quoted + "' WHERE filepos = " + std::to_string(pos) +
+                          "; PRAGMA user_version = 1;";
+  std::ofstream(dir.File("older.sql")) << sql;
+  ASSERT_EQ(0, std::system(("sqlite3 " + path + " < " + dir.File("older.sql")).c_str()));
+
+  sim::ResetHost();
+  ASSERT_EQ("", sim::OpenDesignFile(path));
+  EXPECT_EQ(before, sim::DumpDesignFile());
 }
 
 TEST_F(DesignFileTest, ASaveCutShortLeavesThePreviousFileIntact) {

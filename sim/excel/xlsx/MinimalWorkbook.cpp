@@ -12,6 +12,22 @@ std::string Relationship(const std::string& id, const std::string& type, const s
          "\"/>";
 }
 
+// The content types of the parts, so that other programs open the workbook too.
+std::string ContentTypes(const MinimalWorkbookParts& parts) {
+  const std::string ml = "application/vnd.openxmlformats-officedocument.spreadsheetml.";
+  auto override = [](const std::string& part, const std::string& type) {
+    return "<Override PartName=\"" + part + "\" ContentType=\"" + type + "\"/>";
+  };
+  std::string types = "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                      "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                      "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
+  types += override("/xl/workbook.xml", ml + "sheet.main+xml");
+  types += override("/xl/worksheets/sheet1.xml", ml + "worksheet+xml");
+  if (!parts.styles.empty()) types += override("/xl/styles.xml", ml + "styles+xml");
+  if (!parts.sharedStrings.empty()) types += override("/xl/sharedStrings.xml", ml + "sharedStrings+xml");
+  return types + "</Types>";
+}
+
 }  // namespace
 
 std::vector<ZipEntry> MinimalWorkbookEntries(const MinimalWorkbookParts& parts) {
@@ -19,12 +35,11 @@ std::vector<ZipEntry> MinimalWorkbookEntries(const MinimalWorkbookParts& parts) 
   if (!parts.styles.empty()) workbookRels += Relationship("rId2", "styles", "styles.xml");
   if (!parts.sharedStrings.empty()) workbookRels += Relationship("rId3", "sharedStrings", "sharedStrings.xml");
   std::vector<ZipEntry> entries = {
-      {"[Content_Types].xml",
-       "<?xml version=\"1.0\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
+      {"[Content_Types].xml", ContentTypes(parts)},
       {"_rels/.rels", "<Relationships xmlns=\"" + std::string(kRelsNs) + "\">" +
                           Relationship("rId1", "officeDocument", "xl/workbook.xml") + "</Relationships>"},
       {"xl/workbook.xml", "<workbook xmlns=\"" + std::string(kMain) + "\" xmlns:r=\"" + kDocRels +
-                              "\"><sheets><sheet name=\"Sheet1\" sheetId=\"1\" r:id=\"rId1\"/></sheets>" +
+                              "\"><sheets><sheet name=\"" + parts.sheetName + "\" sheetId=\"1\" r:id=\"rId1\"/></sheets>" +
                               parts.workbookExtra + "</workbook>"},
       {"xl/_rels/workbook.xml.rels", "<Relationships xmlns=\"" + std::string(kRelsNs) + "\">" + workbookRels +
                                          "</Relationships>"},

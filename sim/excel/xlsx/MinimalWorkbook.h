@@ -1,5 +1,5 @@
-// The parts of the smallest workbook a reader accepts, around the XML of its one
-// sheet: what tests and fuzzing corpora vary.
+// The parts of the smallest workbook a reader accepts (and other programs open),
+// around the XML of its one sheet: what tests, benchmarks and fuzzing corpora vary.
 #pragma once
 
 #include <string>
@@ -10,6 +10,7 @@
 namespace sim {
 
 struct MinimalWorkbookParts {
+  std::string sheetName = "Sheet1";  // written as it is: no markup
   std::string sheetData;      // the content of <sheetData>
   std::string sheetExtra;     // elements after <sheetData> (<mergeCells>, ...)
   std::string sheetBefore;    // elements before it (<sheetFormatPr>, <cols>, ...)
