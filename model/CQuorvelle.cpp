@@ -12,6 +12,8 @@ bool CQuorvelle::AddCellToRow(CQuorvelleRow& row, const CCellRecord& record) {
 
 void CQuorvelle::CompleteRow(CQuorvelleRow& row, const CCellRecord& record) {
   if (!row.Cells.empty()) {
+    // A large table keeps every cell of every row: no room to spare in each.
+    row.Cells.shrink_to_fit();
     Rows.push_back(std::move(row));
     RangeAddress = record.String(kRangeAddress);
     SheetName = record.String(kSheetName);

@@ -9,7 +9,7 @@ namespace {
 
 class RecordWriter {
  public:
-  RecordWriter() : bytes_(kCellRecordSize, 0) {}
+  explicit RecordWriter(std::vector<unsigned char>& bytes) : bytes_(bytes) { bytes_.assign(kCellRecordSize, 0); }
 
   void Int32(size_t offset, int value) { Unsigned(offset, static_cast<uint32_t>(value), 4); }
   void Double(size_t offset, double value) { Unsigned(offset, std::bit_cast<uint64_t>(value), 8); }
@@ -27,19 +27,23 @@ class RecordWriter {
     Int32(offset + kEdgeColor, edge.color);
     if (withPriority) Byte(offset + kEdgePriority, edge.priority);
   }
-  std::vector<unsigned char> Take() { return std::move(bytes_); }
-
  private:
   void Unsigned(size_t offset, uint64_t value, int count) {
     for (int i = 0; i < count; ++i) bytes_[offset + i] = static_cast<unsigned char>(value >> (8 * i));
   }
-  std::vector<unsigned char> bytes_;
+  std::vector<unsigned char>& bytes_;
 };
 
 }  // namespace
 
 std::vector<unsigned char> EncodeCellRecord(const CellDescription& cell) {
-  RecordWriter w;
+  std::vector<unsigned char> record;
+  EncodeCellRecord(cell, record);
+  return record;
+}
+
+void EncodeCellRecord(const CellDescription& cell, std::vector<unsigned char>& record) {
+  RecordWriter w(record);
   w.Double(kCellLeft, cell.left);
   w.Double(kCellTop, cell.top);
   w.Double(kCellWidth, cell.width);
@@ -75,7 +79,6 @@ std::vector<unsigned char> EncodeCellRecord(const CellDescription& cell) {
   w.String(kCellFontName, cell.fontName);
   w.String(kRangeAddress, cell.rangeAddress);
   w.String(kSheetName, cell.sheetName);
-  return w.Take();
 }
 
 }  // namespace sim

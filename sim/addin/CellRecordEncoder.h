@@ -49,5 +49,8 @@ struct CellDescription {
 
 // Strings too long for their slot are cut so that the terminating NUL still fits.
 std::vector<unsigned char> EncodeCellRecord(const CellDescription& cell);
+// The same into `record`, whose room is used again: a range of many cells is encoded
+// one record after another without a new buffer for each.
+void EncodeCellRecord(const CellDescription& cell, std::vector<unsigned char>& record);
 
 }  // namespace sim

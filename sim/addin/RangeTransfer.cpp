@@ -74,12 +74,15 @@ bool ResolveTransferAreas(const WorkbookData& book, int sheetIndex, std::string_
 void SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
                const std::string& workbookPath, AddinMessages& out) {
   out.Path(workbookPath);
+  std::vector<unsigned char> record;
   for (std::size_t i = 0; i < areas.size(); ++i) {
     CRangeRecords records(book, sheetIndex, areas[i]);
     out.Begin(records.CellsPerRow());
     for (int row = areas[i].firstRow; row <= areas[i].lastRow; ++row)
-      for (int column = areas[i].firstColumn; column <= areas[i].lastColumn; ++column)
-        out.Record(EncodeCellRecord(records.Describe(row, column)));
+      for (int column = areas[i].firstColumn; column <= areas[i].lastColumn; ++column) {
+        EncodeCellRecord(records.Describe(row, column), record);
+        out.Record(record);
+      }
     out.End(i + 1 == areas.size() ? kEndFlagOutput : 0);
   }
 }

@@ -103,8 +103,9 @@ class Stmt {
     sqlite3_bind_text(st_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
     return *this;
   }
+  // The bytes must stay as they are until the statement has run.
   Stmt& BindBlob(int i, const std::vector<unsigned char>& v) {
-    sqlite3_bind_blob(st_, i, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_blob(st_, i, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
     return *this;
   }
   void Run() {
@@ -207,10 +208,8 @@ void WriteAll(Db& db, const DgnModel& m) {
       // Tests end the process here, in the middle of the transaction, to show that
       // the previous file survives a save that was cut short.
       if (++written == m.elements.size() / 2 && ShouldFail("SaveModel.crash")) std::_Exit(3);
-      el.Bind(1, static_cast<long long>(pos))
-          .Bind(2, static_cast<long long>(rec->node.el.id))
-          .BindBlob(3, EncodeNode(rec->node))
-          .Run();
+      const std::vector<unsigned char> body = EncodeNode(rec->node);
+      el.Bind(1, static_cast<long long>(pos)).Bind(2, static_cast<long long>(rec->node.el.id)).BindBlob(3, body).Run();
       long long seq = 0;
       for (const auto& x : rec->xattributes)
         xa.Bind(1, static_cast<long long>(pos))

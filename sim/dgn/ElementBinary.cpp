@@ -170,6 +170,20 @@ MSElement ReadElement(Reader& r) {
   return el;
 }
 
+// The bytes WriteElement writes for the element.
+std::size_t ElementBytes(const MSElement& el) {
+  std::size_t bytes = 4 + 8 + 9 * 4 + 4 + 24 * el.points.size() + 4 + 24 + 72 + 4 * 8 + 4 + 2 * el.name.size() + 4 +
+                      2 * el.text.size() + 2 * 8 + 4 + 4 + 8 + 4 + 4 + 8 + 4 + 4 + 4;
+  for (const StringLinkage& l : el.linkages) bytes += 2 + 4 + 2 * l.text.size();
+  return bytes;
+}
+
+std::size_t NodeBytes(const ElementNode& node) {
+  std::size_t bytes = ElementBytes(node.el) + 4;
+  for (const ElementNode& m : node.members) bytes += NodeBytes(m);
+  return bytes;
+}
+
 void WriteNode(Writer& w, const ElementNode& node) {
   WriteElement(w, node.el);
   w.U32(static_cast<std::uint32_t>(node.members.size()));
@@ -193,7 +207,10 @@ ElementNode ReadNode(Reader& r, int depth) {
 }  // namespace
 
 std::vector<unsigned char> EncodeNode(const ElementNode& node) {
+  // Sized first: a table's tree takes tens of megabytes, which growing by doubling
+  // would hold twice over.
   std::vector<unsigned char> out;
+  out.reserve(4 + NodeBytes(node));
   Writer w(out);
   w.U32(kMagic);
   WriteNode(w, node);

@@ -72,6 +72,9 @@ MSElementDescr* CopyTree(const MSElementDescr* original, MSElementDescr* header)
 
 ElementNode NodeOf(const MSElementDescr* d) {
   ElementNode node{d->el, {}};
+  std::size_t members = 0;
+  for (const MSElementDescr* m = d->h.firstElem; m; m = m->h.next) ++members;
+  node.members.reserve(members);
   for (const MSElementDescr* m = d->h.firstElem; m; m = m->h.next) node.members.push_back(NodeOf(m));
   return node;
 }

@@ -69,6 +69,9 @@ int mdlDialog_openAdvisoryBox(int dialogId, const char* title, const char* text,
 
 struct MSDialog {
   int handle = 0;
+  // What the bar shows.
+  std::string text;
+  int percent = 0;
 };
 
 namespace {
@@ -81,6 +84,7 @@ std::map<MSDialog*, std::unique_ptr<MSDialog>>& OpenBars() {
 MSDialog* mdlDialog_openCompletionBar(const char* text) {
   auto bar = std::make_unique<MSDialog>();
   bar->handle = sim::Host().nextCompletionBar++;
+  bar->text = Text(text);
   sim::OutputEvent e{OutputKind::CompletionOpen, Text(text)};
   e.handle = bar->handle;
   e.percent = 0;
@@ -91,10 +95,16 @@ MSDialog* mdlDialog_openCompletionBar(const char* text) {
 }
 
 // Updates and closes of a bar that is not open are ignored, as the host ignores
-// a stale dialog pointer it does not know.
+// a stale dialog pointer it does not know. An update that changes nothing the bar
+// shows is not recorded: a table of many cells updates its bar many times a
+// percent.
 void mdlDialog_updateCompletionBar(MSDialog* bar, const char* text, int percent) {
   if (!OpenBars().count(bar)) return;
-  sim::OutputEvent e{OutputKind::CompletionUpdate, Text(text)};
+  std::string shown = Text(text);
+  if (shown == bar->text && percent == bar->percent) return;
+  bar->text = shown;
+  bar->percent = percent;
+  sim::OutputEvent e{OutputKind::CompletionUpdate, std::move(shown)};
   e.handle = bar->handle;
   e.percent = percent;
   RecordOutput(std::move(e));

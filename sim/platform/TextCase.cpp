@@ -61,6 +61,40 @@ char32_t ToUpper(char32_t c) {
   return c;
 }
 
+// The bytes of a text's folded form, one at a time, without building it: names are
+// compared for every cell of a large table.
+class FoldedBytes {
+ public:
+  explicit FoldedBytes(std::string_view text) : text_(text) {}
+  // The next byte, or -1 at the end.
+  int Next() {
+    if (at_ == folded_.size()) {
+      if (i_ == text_.size()) return -1;
+      Fold();
+    }
+    return static_cast<unsigned char>(folded_[at_++]);
+  }
+
+ private:
+  void Fold() {
+    folded_.clear();
+    at_ = 0;
+    char32_t cp = 0;
+    std::size_t length = DecodeUtf8(text_, i_, cp);
+    if (length == 0) {  // not UTF-8: the byte as it is
+      folded_ += text_[i_++];
+      return;
+    }
+    EncodeUtf8(ToUpper(cp), folded_);
+    i_ += length;
+  }
+
+  std::string_view text_;
+  std::size_t i_ = 0;
+  std::string folded_;  // at most four bytes: never on the heap
+  std::size_t at_ = 0;
+};
+
 }  // namespace
 
 std::string FoldCase(std::string_view text) {
@@ -79,7 +113,14 @@ std::string FoldCase(std::string_view text) {
   return out;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) { return FoldCase(a) == FoldCase(b); }
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  FoldedBytes x(a), y(b);
+  for (;;) {
+    const int p = x.Next(), q = y.Next();
+    if (p != q) return false;
+    if (p < 0) return true;
+  }
+}
 
 bool LessIgnoringCase(std::string_view a, std::string_view b) { return FoldCase(a) < FoldCase(b); }
 
