@@ -14,7 +14,7 @@
 
 #include "app/Exports.h"
 #include "bench/BenchSupport.h"
-#include "bench/BenchWorkbook.h"
+#include "sim/excel/xlsx/GridWorkbook.h"
 #include "host/msstate.h"
 #include "settings/Profile.h"
 
@@ -33,7 +33,7 @@ std::string WorkbookOfRows(int rows) {
   if (found != paths.end()) return found->second;
   std::string path =
       (std::filesystem::temp_directory_path() / ("quorvelle-placement-" + std::to_string(rows) + ".xlsx")).string();
-  if (!bench::WriteBenchWorkbook(path, rows, kColumns).empty()) path.clear();
+  if (!sim::WriteGridWorkbook(path, rows, kColumns).empty()) path.clear();
   return paths[rows] = path;
 }
 
@@ -59,7 +59,7 @@ std::string PlaceOnce(const std::string& workbook, int rows, const std::string& 
   auto end = Clock::now();
   times->read = Seconds(end - start);
 
-  if (std::string error = sim::SelectAsUser(*excel, "Data", bench::BenchRange(rows, kColumns)); !error.empty())
+  if (std::string error = sim::SelectAsUser(*excel, "Data", sim::GridRange(rows, kColumns)); !error.empty())
     return error;
   const auto receiving = sim::WindowProcedureTime();
   start = Clock::now();

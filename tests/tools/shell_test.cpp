@@ -5,31 +5,9 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "tests/TestSupport.h"
+#include "tests/tools/ShellTestSupport.h"
 
 namespace {
-
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-class ShellTest : public ::testing::Test {
- protected:
-  // Runs the shell with its own registry file; stdout and stderr together.
-  Result Shell(const std::string& args) {
-    std::string command = "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " " + QV_SHELL + " " + args + " 2>&1";
-    Result r;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return r;
-    char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) r.out.append(buffer, n);
-    int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-  }
-  TempDir dir;
-};
 
 std::string Bytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -39,7 +17,7 @@ std::string Bytes(const std::string& path) {
 TEST_F(ShellTest, NewThenDumpGivesAnEmptyDesignFile) {
   std::string dgn = dir.File("empty.dgn");
   ASSERT_EQ(0, Shell("--design " + dgn + " new").status);
-  Result r = Shell("--quiet --design " + dgn + " dump");
+  ShellResult r = Shell("--quiet --design " + dgn + " dump");
   ASSERT_EQ(0, r.status) << r.out;
   auto d = nlohmann::json::parse(r.out);
   EXPECT_TRUE(d["elements"].empty());
@@ -49,12 +27,12 @@ TEST_F(ShellTest, NewThenDumpGivesAnEmptyDesignFile) {
 
 TEST_F(ShellTest, SmokeDrawsSavesAndPictures) {
   std::string dgn = dir.File("smoke.dgn"), png = dir.File("smoke.png");
-  Result r = Shell("--quiet --design " + dgn + " smoke --picture " + png);
+  ShellResult r = Shell("--quiet --design " + dgn + " smoke --picture " + png);
   ASSERT_EQ(0, r.status) << r.out;
   std::string picture = Bytes(png);
   ASSERT_GT(picture.size(), 1000u);
   EXPECT_EQ("\x89PNG", picture.substr(0, 4));
-  Result dump = Shell("--quiet --design " + dgn + " dump");
+  ShellResult dump = Shell("--quiet --design " + dgn + " dump");
   auto d = nlohmann::json::parse(dump.out);
   ASSERT_EQ(1u, d["elements"].size());
   EXPECT_EQ("Smoke", d["elements"][0]["name"]);
@@ -77,7 +55,7 @@ TEST_F(ShellTest, BadInputGetsAClearMessageAndChangesNothing) {
       {"--design " + notes + " --cfg NOEQUALS dump", "NAME=VALUE"},
   };
   for (const auto& c : cases) {
-    Result r = Shell(c.args);
+    ShellResult r = Shell(c.args);
     EXPECT_EQ(1, r.status) << c.args;
     EXPECT_NE(std::string::npos, r.out.find(c.expected)) << c.args << ": " << r.out;
   }
@@ -85,7 +63,7 @@ TEST_F(ShellTest, BadInputGetsAClearMessageAndChangesNothing) {
 
   std::string dgn = dir.File("d.dgn");
   ASSERT_EQ(0, Shell("--design " + dgn + " new").status);
-  Result r = Shell("--design " + dgn + " run \"keyin NO SUCH COMMAND\"");
+  ShellResult r = Shell("--design " + dgn + " run \"keyin NO SUCH COMMAND\"");
   EXPECT_EQ(1, r.status);
   EXPECT_NE(std::string::npos, r.out.find("Unknown key-in: NO SUCH COMMAND")) << r.out;
   r = Shell("--design " + dgn + " run \"point 1\"");
@@ -99,7 +77,7 @@ TEST_F(ShellTest, TheShippedTranscriptIsPlacedAsATableAndDrawn) {
   EXPECT_EQ(Bytes(QV_SOURCE_DIR "/tools/samples/schedule.qvt"), Bytes(made));
 
   std::string dgn = dir.File("table.dgn");
-  Result r = Shell("--quiet --design " + dgn + " create --transcript " QV_SOURCE_DIR
+  ShellResult r = Shell("--quiet --design " + dgn + " create --transcript " QV_SOURCE_DIR
                    "/tools/samples/schedule.qvt --at 12.5,-4");
   ASSERT_EQ(0, r.status) << r.out;
   auto d = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
@@ -123,7 +101,7 @@ TEST_F(ShellTest, ACancelledTransferEndsWithoutATable) {
   std::string transcript = dir.File("cancel.qvt");
   ASSERT_EQ(0, Shell("transcript --from " + description + " --out " + transcript).status);
   std::string dgn = dir.File("cancel.dgn");
-  Result r = Shell("--quiet --design " + dgn + " create --transcript " + transcript + " --at 0,0");
+  ShellResult r = Shell("--quiet --design " + dgn + " create --transcript " + transcript + " --at 0,0");
   EXPECT_EQ(0, r.status) << r.out;
   EXPECT_NE(std::string::npos, r.out.find("without a table")) << r.out;
   EXPECT_TRUE(nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"].empty());
@@ -138,7 +116,7 @@ TEST_F(ShellTest, ACancelledTransferEndsWithoutATable) {
 TEST_F(ShellTest, ARangeOfAWorkbookIsPlacedOrRecordedAsATranscript) {
   const std::string book = QV_SOURCE_DIR "/tests/fixtures/xlsx/4_every_style.xlsx";
   std::string dgn = dir.File("book.dgn");
-  Result r = Shell("--quiet --design " + dgn + " create --workbook " + book + " --sheet styles --range A1:D20 --at 5,5");
+  ShellResult r = Shell("--quiet --design " + dgn + " create --workbook " + book + " --sheet styles --range A1:D20 --at 5,5");
   ASSERT_EQ(0, r.status) << r.out;
   auto placed = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"];
   ASSERT_EQ(1u, placed.size());
@@ -178,7 +156,7 @@ TEST_F(ShellTest, AMissingWorkbookAnUnknownSheetOrABadRangeIsReported) {
       {"record --workbook " + book + " --range A1:Z1000 --out " + dir.File("x.qvt"), "too many for one transcript"},
   };
   for (const auto& c : cases) {
-    Result r = Shell("--quiet --design " + dir.File("bad.dgn") + " " + c.args);
+    ShellResult r = Shell("--quiet --design " + dir.File("bad.dgn") + " " + c.args);
     EXPECT_EQ(1, r.status) << c.args;
     EXPECT_NE(std::string::npos, r.out.find(c.message)) << c.args << "\n" << r.out;
   }
@@ -193,7 +171,7 @@ TEST_F(ShellTest, TheRegistryCommandReadsAndEditsTheUsersSettings) {
   EXPECT_EQ("(SHX) romans\n", Shell("registry get " + key + " SameTextStyle").out);
   EXPECT_EQ("ShowFontMap = dword:0\nSameTextStyle = (SHX) romans\n", Shell("registry list " + key).out);
   ASSERT_EQ(0, Shell("registry delete " + key + " ShowFontMap").status);
-  Result r = Shell("registry get " + key + " ShowFontMap");
+  ShellResult r = Shell("registry get " + key + " ShowFontMap");
   EXPECT_EQ(1, r.status);
   EXPECT_NE(std::string::npos, r.out.find("No such value")) << r.out;
   EXPECT_EQ(1, Shell("registry set NOROOT A B").status);
@@ -203,7 +181,7 @@ TEST_F(ShellTest, ADamagedRegistryFileIsReportedAndKept) {
   std::string registry = dir.File("registry.json");
   std::ofstream(registry) << "{ this is not json";
   std::string dgn = dir.File("d.dgn");
-  Result r = Shell("--design " + dgn + " new");
+  ShellResult r = Shell("--design " + dgn + " new");
   EXPECT_EQ(0, r.status) << r.out;
   EXPECT_NE(std::string::npos, r.out.find("damaged")) << r.out;
   EXPECT_EQ("{ this is not json", Bytes(registry));

@@ -1,17 +1,14 @@
-// The workbook of the placement benchmarks, generated, never stored: a sheet "Data"
-// of `rows` x `columns` cells, thin borders on every cell, a bold filled header row,
-// a text column, and numbers under "#,##0.00" in the other columns.
-#pragma once
+#include "sim/excel/xlsx/GridWorkbook.h"
 
 #include <fstream>
-#include <string>
 
 #include "sim/excel/xlsx/MinimalWorkbook.h"
 #include "sim/excel/xlsx/XlsxRanges.h"
 
-namespace bench {
+namespace sim {
+namespace {
 
-inline const char kBenchStyles[] =
+const char kGridStyles[] =
     R"(<styleSheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)"
     R"(<numFmts count="1"><numFmt numFmtId="164" formatCode="#,##0.00"/></numFmts>)"
     R"(<fonts count="2"><font><sz val="11"/><name val="Calibri"/></font>)"
@@ -26,23 +23,21 @@ inline const char kBenchStyles[] =
     R"(<xf numFmtId="164" fontId="0" fillId="0" borderId="1" applyNumberFormat="1" applyBorder="1"/></cellXfs>)"
     R"(</styleSheet>)";
 
-// "CV1000" for row 1000, column 100.
-inline std::string CellReference(int row, int column) {
-  std::string reference = sim::AbsoluteAddressOf({row, column, row, column});
+}  // namespace
+
+std::string CellReference(int row, int column) {
   std::string plain;
-  for (char c : reference)
+  for (char c : AbsoluteAddressOf({row, column, row, column}))
     if (c != '$') plain += c;
   return plain;
 }
 
-// The range of the whole table, "A1:CV1000".
-inline std::string BenchRange(int rows, int columns) { return "A1:" + CellReference(rows, columns); }
+std::string GridRange(int rows, int columns) { return "A1:" + CellReference(rows, columns); }
 
-// Writes the workbook; empty on success, else the reason.
-inline std::string WriteBenchWorkbook(const std::string& linuxPath, int rows, int columns) {
-  sim::MinimalWorkbookParts parts;
+std::string WriteGridWorkbook(const std::string& linuxPath, int rows, int columns) {
+  MinimalWorkbookParts parts;
   parts.sheetName = "Data";
-  parts.styles = kBenchStyles;
+  parts.styles = kGridStyles;
   std::string& data = parts.sheetData;
   data.reserve(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns) * 48);
   for (int row = 1; row <= rows; ++row) {
@@ -59,11 +54,11 @@ inline std::string WriteBenchWorkbook(const std::string& linuxPath, int rows, in
     data += "</row>";
   }
   std::string error;
-  std::string bytes = sim::MakeZipArchive(sim::MinimalWorkbookEntries(parts), &error);
+  std::string bytes = MakeZipArchive(MinimalWorkbookEntries(parts), &error);
   if (!error.empty()) return error;
   std::ofstream out(linuxPath, std::ios::binary);
   out << bytes;
   return out ? "" : "Cannot write " + linuxPath;
 }
 
-}  // namespace bench
+}  // namespace sim
