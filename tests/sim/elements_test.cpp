@@ -158,6 +158,17 @@ TEST_F(ElementsTest, DescriptorsHoldMembersInOrderAndCopyDeeply) {
   EXPECT_EQ(0u, read->h.firstElem->el.color);
   EXPECT_EQ(3u, copy->h.firstElem->el.color);
   EXPECT_EQ(level, copy->h.firstElem->h.next->h.next->h.next->h.firstElem->el.level);
+  // A member appended to the copy comes last, and the chain reads the same backwards.
+  ASSERT_EQ(SUCCESS, mdlElmdscr_appendElement(copy, &header));
+  std::vector<int> forwards, backwards;
+  MSElementDescr* last = nullptr;
+  for (MSElementDescr* m = copy->h.firstElem; m; m = m->h.next) {
+    forwards.push_back(m->el.type);
+    last = m;
+  }
+  for (MSElementDescr* m = last; m; m = m->h.previous) backwards.insert(backwards.begin(), m->el.type);
+  EXPECT_EQ((std::vector<int>{LINE_ELM, LINE_ELM, LINE_ELM, CELL_HEADER_ELM, CELL_HEADER_ELM}), forwards);
+  EXPECT_EQ(forwards, backwards);
   mdlElmdscr_freeAll(&read);
   mdlElmdscr_freeAll(&copy);
   mdlElmdscr_freeAll(&outer);
