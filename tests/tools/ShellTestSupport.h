@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "tests/TestSupport.h"
 
@@ -24,6 +26,26 @@ class ShellTest : public ::testing::Test {
     char buffer[4096];
     for (size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) r.out.append(buffer, n);
     int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+  }
+  // Runs the shell with its standard output and error on a terminal of its own; what
+  // the terminal was sent.
+  ShellResult ShellOnTerminal(const std::string& args) {
+    const std::string command = "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " " + QV_SHELL + " " + args;
+    ShellResult r;
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+    if (child < 0) return r;
+    if (child == 0) {
+      execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    char buffer[4096];
+    for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) r.out.append(buffer, static_cast<size_t>(n));
+    close(terminal);
+    int status = 0;
+    waitpid(child, &status, 0);
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
   }

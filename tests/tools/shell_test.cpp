@@ -5,6 +5,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "sim/excel/xlsx/GridWorkbook.h"
 #include "tests/tools/ShellTestSupport.h"
 
 namespace {
@@ -132,6 +133,32 @@ TEST_F(ShellTest, ARangeOfAWorkbookIsPlacedOrRecordedAsATranscript) {
   auto again = nlohmann::json::parse(Shell("--quiet --design " + replayed + " dump").out)["elements"];
   ASSERT_EQ(1u, again.size());
   EXPECT_EQ(placed[0]["members"].size(), again[0]["members"].size());
+}
+
+TEST_F(ShellTest, TheProgressBarMovesOnATerminalAndNowhereElse) {
+  const std::string book = dir.File("grid.xlsx");
+  ASSERT_EQ("", sim::WriteGridWorkbook(book, 60, 20));
+  auto create = [&](const std::string& options, const std::string& name) {
+    return options + " --design " + dir.File(name) + " create --workbook " + book + " --sheet Data --range " +
+           sim::GridRange(60, 20) + " --at 0,0";
+  };
+  // On a terminal: the bar is drawn again in place as it moves, and cleared at the end.
+  ShellResult shown = ShellOnTerminal(create("", "terminal.dgn"));
+  ASSERT_EQ(0, shown.status) << shown.out;
+  EXPECT_NE(std::string::npos, shown.out.find("\rDrawing the contents: [")) << shown.out;
+  EXPECT_NE(std::string::npos, shown.out.find("] 100%")) << shown.out;
+  EXPECT_NE(std::string::npos, shown.out.find("\rParsing the borders: [")) << shown.out;
+  EXPECT_NE(std::string::npos, shown.out.find("\r\033[K")) << shown.out;
+  EXPECT_EQ(std::string::npos, shown.out.find("[completion]")) << shown.out;
+
+  // Quiet on a terminal, and not on a terminal at all: no bar is drawn.
+  ShellResult quiet = ShellOnTerminal(create("--quiet", "quiet.dgn"));
+  ASSERT_EQ(0, quiet.status) << quiet.out;
+  EXPECT_EQ(std::string::npos, quiet.out.find('\r')) << quiet.out;
+  ShellResult piped = Shell(create("", "piped.dgn"));
+  ASSERT_EQ(0, piped.status) << piped.out;
+  EXPECT_EQ(std::string::npos, piped.out.find('\r')) << piped.out;
+  EXPECT_NE(std::string::npos, piped.out.find("[completion] Drawing the contents: 100%")) << piped.out;
 }
 
 TEST_F(ShellTest, AMissingWorkbookAnUnknownSheetOrABadRangeIsReported) {

@@ -17,6 +17,7 @@
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/CreateCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
+#include "tools/quorvelle/ProgressBar.h"
 #include "tools/quorvelle/RecordCommand.h"
 #include "tools/quorvelle/RegistryCommand.h"
 #include "tools/quorvelle/Render.h"
@@ -139,7 +140,19 @@ int main(int argc, char** argv) {
                                                   "delete KEY NAME | list KEY")->required();
   CLI11_PARSE(app, argc, argv);
 
-  if (!quiet) sim::SetOutputEcho(Echo);
+  // On a terminal the completion bars move in place on stderr; elsewhere (a pipe, a
+  // log) they are echoed as lines at every quarter like the other output.
+  CTerminalProgress progress;
+  if (!quiet && CTerminalProgress::Available()) {
+    sim::SetOutputEcho([&progress](const sim::OutputEvent& e) {
+      if (progress.Show(e)) return;
+      progress.Suspend();
+      Echo(e);
+      progress.Resume();
+    });
+  } else if (!quiet) {
+    sim::SetOutputEcho(Echo);
+  }
   for (const char* name : kEnvironmentCfgVars)
     if (const char* value = std::getenv(name)) sim::DefineCfgVar(name, value);
   for (const auto& c : cfgs) {
