@@ -17,16 +17,6 @@
 #include "host/msstate.h"
 #include "output/WorkingView.h"
 
-namespace {
-
-// The clean-up the update commands run in their handlers.
-void CleanUpAndEnd() {
-  CleanUpEnvironment();
-  mdlState_startDefaultCommand();
-}
-
-}  // namespace
-
 int CAcadFunc::CreateQuorvelle_Start() {
   RunGuarded({"CAcadFunc::CreateQuorvelle_Start", "Error raise in CreateQuorvelle_Start"},
              [] { CreateQuorvelle_CallBack(); });

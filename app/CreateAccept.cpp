@@ -3,6 +3,7 @@
 // columns; further ranges of one transfer are placed one after another.
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
+#include "app/CommandGuard.h"
 #include "app/Lifecycle.h"
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
@@ -49,13 +50,17 @@ void SplitPoint(const DPoint3d& point) {
   setup.secondColumnOrigin = ToMaster(point);
   if (pendingTableCell) {
     RecordStep(kOperation, 1);
-    SaveTableProperties(&pendingTableCell->el);
+    // Written on a copy: a header that cannot hold the properties keeps none of them.
+    MSElement header = pendingTableCell->el;
+    if (SaveTableProperties(&header) == SUCCESS)
+      pendingTableCell->el = std::move(header);
+    else
+      mdlOutput_error(kTablePropertiesNotWritten);
     DPoint3d origin = setup.firstColumnOrigin;
     CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin, FuncState);
     RecordStep(kOperation, 2);
   }
-  CleanUpEnvironment();
-  mdlState_startDefaultCommand();
+  CleanUpAndEnd();
 }
 
 // The next range of the transfer becomes the pending cell.
@@ -85,22 +90,25 @@ void CreateDynamics(DPoint3d* point, int, int drawMode) {
   mdlElmdscr_freeAll(&copy);
 }
 
+// A failure while placing a table or preparing the next one ends the command: the
+// host must never see it, and the user is not left with a cell that cannot be placed.
 int CAcadFunc::CreateQuorvelle_Accept(DPoint3d* point, int) {
-  if (!point) return 1;
-  if (currentOptionSet && currentOptionSet->SplitRowsToColumns) {
-    SplitPoint(*point);
-    return 1;
-  }
-  if (!pendingTableCell) return 1;
-  CQuorvelle& placed = signalWindow && !signalWindow->placedTables.empty()
-                                 ? *signalWindow->placedTables.back()
-                                 : moduleTable;
-  CQVUtiMStation::PlaceAtDataPoint(placed, pendingTableCell, *point);
-  if (signalWindow && !signalWindow->furtherTables.empty()) {
-    PrepareNextTable();
-    return 1;
-  }
-  CleanUpEnvironment();
-  mdlState_startDefaultCommand();
+  RunGuarded({kOperation, kCreateAcceptFailed, false, CleanUpAndEnd}, [point] {
+    operationName = kOperation;
+    if (!point) return;
+    if (currentOptionSet && currentOptionSet->SplitRowsToColumns) {
+      SplitPoint(*point);
+      return;
+    }
+    if (!pendingTableCell) return;
+    CQuorvelle& placed = signalWindow && !signalWindow->placedTables.empty() ? *signalWindow->placedTables.back()
+                                                                              : moduleTable;
+    CQVUtiMStation::PlaceAtDataPoint(placed, pendingTableCell, *point);
+    if (signalWindow && !signalWindow->furtherTables.empty()) {
+      PrepareNextTable();
+      return;
+    }
+    CleanUpAndEnd();
+  });
   return 1;
 }

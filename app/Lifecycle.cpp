@@ -9,6 +9,7 @@
 #include "excel/AddinRegistration.h"
 #include "excel/ExchangeMapping.h"
 #include "host/mselmdscr.h"
+#include "host/msstate.h"
 #include "host/mssystem.h"
 #include "output/WorkingView.h"
 #include "settings/OptionNames.h"
@@ -67,6 +68,11 @@ int InitEnvironment(CQuorvelle* table) {
     signalWindow->noAutoOutput = 1;
   if (FuncState != kFuncUpdate) PublishExchangeMapping();
   return 1;
+}
+
+void CleanUpAndEnd() {
+  CleanUpEnvironment();
+  mdlState_startDefaultCommand();
 }
 
 int CleanUpEnvironment() {

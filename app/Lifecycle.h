@@ -9,3 +9,5 @@ class CQuorvelle;
 int InitEnvironment(CQuorvelle* table);
 // Ends the operation, whatever state it is in; 1.
 int CleanUpEnvironment();
+// Ends the operation and returns the host to its default command.
+void CleanUpAndEnd();

@@ -72,7 +72,6 @@ LRESULT CSignalDlg::OnCancelTransfer(WPARAM, LPARAM) {
   HWND main = mdlNativeWindow_getMainHandle(0);
   if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
   SetForegroundWindow(main);
-  CleanUpEnvironment();  // this window is gone from here on
-  mdlState_startDefaultCommand();
+  CleanUpAndEnd();  // this window is gone from here on
   return 0;
 }

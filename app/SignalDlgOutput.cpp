@@ -142,6 +142,5 @@ void CSignalDlg::OutputToDgn() {
   }
   mdlElmdscr_new(&pendingTableCell, nullptr, &header);
   CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin, FuncState);
-  CleanUpEnvironment();  // this window is gone from here on
-  mdlState_startDefaultCommand();
+  CleanUpAndEnd();  // this window is gone from here on
 }

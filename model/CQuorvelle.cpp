@@ -6,7 +6,9 @@ CQuorvelle::~CQuorvelle() { currentOptionSet = nullptr; }
 
 bool CQuorvelle::AddCellToRow(CQuorvelleRow& row, const CCellRecord& record) {
   if (record.String(kCellAddress).empty()) return false;
-  row.Cells.push_back(ReadCellRecord(record, Setup));
+  // Every range of one transfer is drawn with the options read for it; its cells'
+  // sizes and styles are read with the same.
+  row.Cells.push_back(ReadCellRecord(record, currentOptionSet ? *currentOptionSet : Setup));
   return true;
 }
 

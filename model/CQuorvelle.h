@@ -28,7 +28,9 @@ class CQuorvelle : public CSerialisable {
   CAutoCell& Cell(int row, int column) { return Rows[row].Cells[column]; }
 
   // Converts the record into a cell and appends it to the row being assembled; a
-  // placeholder record (no address) is dropped. True when a cell was appended.
+  // placeholder record (no address) is dropped. True when a cell was appended. The
+  // cell is read under the option set in force, which the table is drawn with, else
+  // under the table's own.
   bool AddCellToRow(CQuorvelleRow& row, const CCellRecord& record);
   // Appends the row being assembled, when it holds a cell, and takes the range
   // address and sheet name from the row's last record; the row is emptied either way.

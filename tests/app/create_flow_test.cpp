@@ -7,6 +7,7 @@
 #include "app/Exports.h"
 #include "app/ModuleState.h"
 #include "app/SignalDlg.h"
+#include "model/CQuorvelle.h"
 #include "automation/AddinContract.h"
 #include "host/mselmdscr.h"
 #include "host/msstate.h"
@@ -118,6 +119,50 @@ TEST_F(CreateFlowTest, TwoRangesOfOneTransferArePlacedByTwoDataPoints) {
   EXPECT_EQ(1, moduleIdle);
 }
 
+TEST_F(CreateFlowTest, EveryRangeOfOneTransferIsReadWithTheUsersOptions) {
+  // Texts scaled by the font scale: 2 drawing units for every Excel point.
+  WriteProfileInt("Quorvelle", "FontScaleOpt", 1);
+  WriteProfileString("Quorvelle", "FontDrawingUnits", "2");
+  WriteProfileString("Quorvelle", "FontExcelPoints", "1");
+  StartCreate();
+  ASSERT_EQ("", Send({{"ranges", {Range(1, 2, -1, "First"), Range(2, 1, -1, "Second")}}}));
+  sim::SendDataPoint({0, 0, 0});
+  sim::SendDataPoint({50, 0, 0});
+  json elements = Elements();
+  ASSERT_EQ(2u, elements.size());
+  std::vector<double> heights[2];
+  for (int t = 0; t < 2; ++t)
+    for (const auto& m : elements[t]["members"])
+      if (m["type"] == 17) heights[t].push_back(m["height"]);
+  ASSERT_EQ(2u, heights[0].size());
+  ASSERT_EQ(2u, heights[1].size());
+  // The same font size in both ranges gives the same text height in both tables.
+  for (double h : heights[1]) EXPECT_DOUBLE_EQ(heights[0][0], h);
+  EXPECT_DOUBLE_EQ(heights[0][0], heights[0][1]);
+}
+
+TEST_F(CreateFlowTest, AFailureWhilePreparingTheNextRangeEndsTheCommandWithItsMessage) {
+  // A drawing object of the second range that cannot be drawn.
+  class FailingShape : public CAutoShape {
+   public:
+    int Draw(MSElementDescr*) override { throw std::runtime_error("cannot be drawn"); }
+  };
+  StartCreate();
+  ASSERT_EQ("", Send({{"ranges", {Range(1, 1, -1, "First"), Range(1, 1, -1, "Second")}}}));
+  ASSERT_NE(nullptr, signalWindow);
+  ASSERT_EQ(1u, signalWindow->furtherTables.size());
+  signalWindow->furtherTables.front()->AddShape(std::make_unique<FailingShape>());
+  sim::ClearOutputLog();
+  sim::SendDataPoint({0, 0, 0});  // places the first table, then prepares the second
+  EXPECT_EQ(std::vector<std::string>{"Error raise in CreateQuorvelle_Accept"},
+            sim::OutputTexts(sim::OutputKind::HostMessageBox));
+  EXPECT_EQ(1u, Elements().size());
+  EXPECT_EQ(nullptr, pendingTableCell);
+  EXPECT_EQ(nullptr, signalWindow);
+  EXPECT_EQ(1, moduleIdle);
+  EXPECT_EQ("default", sim::RunningCommand());
+}
+
 TEST_F(CreateFlowTest, AnOutputRequestAtTheEndOfEveryRangeStillPlacesEachTableOnce) {
   StartCreate();
   ASSERT_EQ("", Send({{"ranges", {Range(1, 1, 1, "First"), Range(1, 1, 1, "Second")}}}));
@@ -194,6 +239,24 @@ TEST_F(CreateFlowTest, SplitModeAsksForTwoCornersAndWritesThePropertiesAtTheSeco
   json elements = Elements();
   ASSERT_EQ(1u, elements.size());
   EXPECT_EQ("1;0.000000;0.000000;40.000000;-25.000000", Linkage(elements[0], 89));
+  EXPECT_EQ(1, moduleIdle);
+}
+
+TEST_F(CreateFlowTest, SplitPropertiesThatDoNotFitAreLeftOutAndTheUserIsTold) {
+  WriteProfileInt("Quorvelle", "SplitRowsToColumns", 1);
+  WriteProfileString("Quorvelle", "ColumnWidths", std::string(70000, '5'));  // more than a cell header holds
+  StartCreate();
+  ASSERT_EQ("", Send({{"ranges", {Range(6, 1)}}}));
+  sim::SendDataPoint({0, 0, 0});
+  sim::ClearOutputLog();
+  sim::SendDataPoint({40, -25, 0});
+  EXPECT_EQ(std::vector<std::string>{"The table properties do not fit on the table cell; the table is placed without "
+                                     "them."},
+            sim::OutputTexts(sim::OutputKind::Error));
+  json elements = Elements();
+  ASSERT_EQ(1u, elements.size());
+  for (const auto& l : elements[0]["linkages"]) EXPECT_LT(l["key"], 50) << "a property was kept";
+  EXPECT_EQ("Cell_Quorvelle", elements[0]["name"]);
   EXPECT_EQ(1, moduleIdle);
 }
 
