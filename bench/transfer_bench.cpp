@@ -75,10 +75,10 @@ class CountingMessages : public sim::AddinMessages {
  public:
   void Path(const std::string&) override {}
   void Begin(int) override {}
-  void Record(const std::vector<unsigned char>& bytes) override {
-    benchmark::DoNotOptimize(bytes.data());
+  void Record(const std::vector<unsigned char>& record) override {
+    benchmark::DoNotOptimize(record.data());
     ++records;
-    this->bytes += bytes.size();
+    bytes += record.size();
   }
   void End(int) override {}
   std::size_t records = 0;

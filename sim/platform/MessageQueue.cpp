@@ -122,22 +122,9 @@ LRESULT SendMessageA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return 0;
   }
-  // The room of the copy is used again by the next one; a receiver that sends data
-  // on while it handles data gets a room of its own.
-  static std::vector<BYTE> room;
-  static bool roomInUse = false;
-  std::vector<BYTE> own;
-  std::vector<BYTE>& bytes = roomInUse ? own : room;
-  bytes.assign(static_cast<const BYTE*>(sent->lpData), static_cast<const BYTE*>(sent->lpData) + sent->cbData);
+  std::vector<BYTE> bytes(static_cast<const BYTE*>(sent->lpData),
+                          static_cast<const BYTE*>(sent->lpData) + sent->cbData);
   COPYDATASTRUCT received{sent->dwData, sent->cbData, bytes.empty() ? nullptr : bytes.data()};
-  const bool usesRoom = &bytes == &room;
-  if (usesRoom) roomInUse = true;
-  struct Release {
-    bool usesRoom;
-    ~Release() {
-      if (usesRoom) roomInUse = false;
-    }
-  } release{usesRoom};
   return sim::RunProcedure(proc, hWnd, Msg, wParam, reinterpret_cast<LPARAM>(&received));
 }
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <chrono>
-
 #include <cstddef>
 #include <string>
 
