@@ -93,7 +93,8 @@ void CSignalDlg::ReloadExcelAddins() {
   });
   if (!failure.empty()) mdlOutput_printf(MSG_MESSAGE, kAddinsNotListed, failure.c_str());
   for (int i = 1; i <= count; ++i) {
-    std::string name = "#" + std::to_string(i);
+    std::string name = "#";
+    name += std::to_string(i);
     failure = FailureOf([&] {
       auto addIn = addIns->Item(i);
       if (!addIn || !addIn->Installed()) return;

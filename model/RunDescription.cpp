@@ -50,7 +50,7 @@ CCharMultiFont RunsFromDescription(std::string_view description, std::u16string_
 
     const bool bold = field(1) == "b1";
     const bool italic = field(2) == "i1";
-    std::optional<int> script = field(3).starts_with('s') ? ParseDecimal(field(3).substr(1)) : std::nullopt;
+    const int script = field(3).starts_with('s') ? ParseDecimal(field(3).substr(1)).value_or(0) : 0;
 
     CCharFont run;
     run.EndIndex = *end;
