@@ -5,6 +5,7 @@
 
 #include "automation/AddinContract.h"
 #include "platform/windows.h"
+#include "sim/platform/RegularFile.h"
 
 namespace sim {
 namespace {
@@ -103,15 +104,10 @@ std::string ReplayTranscript(const std::vector<TranscriptFrame>& frames) {
 }
 
 std::string ReplayTranscriptFile(const std::string& linuxPath) {
-  std::ifstream in(linuxPath, std::ios::binary);
-  if (!in) return "Cannot read the transcript " + linuxPath + ".";
-  in.seekg(0, std::ios::end);
-  std::streamoff size = in.tellg();
-  if (size < 0 || static_cast<std::uint64_t>(size) > kMaxTranscriptBytes)
-    return "The transcript " + linuxPath + " is too large to be one transfer.";
-  in.seekg(0);
-  std::vector<unsigned char> bytes(static_cast<size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), size);
+  std::string text, reason;
+  if (!ReadRegularFile(linuxPath, kMaxTranscriptBytes, &text, &reason))
+    return "Cannot read the transcript " + linuxPath + ": " + reason + ".";
+  const std::vector<unsigned char> bytes(text.begin(), text.end());
   std::vector<TranscriptFrame> frames;
   std::string error;
   if (!ParseTranscript(bytes, &frames, &error)) return linuxPath + ": " + error;

@@ -11,9 +11,12 @@
 #include <stdexcept>
 #include <utility>
 
+#include <unistd.h>
+
 #include "sim/SimFailures.h"
 #include "sim/dgn/ElementBinary.h"
 #include "sim/dgn/ElementJson.h"
+#include "sim/platform/RegularFile.h"
 
 using nlohmann::json;
 
@@ -363,11 +366,13 @@ std::string SaveModel(const DgnModel& model, const std::string& linuxPath) {
 }
 
 std::unique_ptr<DgnModel> LoadModel(const std::string& linuxPath, std::string& error) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(linuxPath, ec)) {
-    error = "Cannot open the design file " + linuxPath + ": no such file.";
+  std::string reason;
+  const int fd = OpenRegularFile(linuxPath, &reason);
+  if (fd < 0) {
+    error = "Cannot open the design file " + linuxPath + ": " + reason + ".";
     return nullptr;
   }
+  ::close(fd);
   if (KindOfFile(linuxPath) != FileKind::DesignFile) {
     error = linuxPath + " is not a design file.";
     return nullptr;

@@ -17,9 +17,11 @@ struct ShellResult {
 
 class ShellTest : public ::testing::Test {
  protected:
-  // Runs the shell with its own registry file; stdout and stderr together.
+  // Runs the shell with its own registry file; stdout and stderr together. A shell
+  // that hangs is stopped after two minutes (status 124).
   ShellResult Shell(const std::string& args) {
-    std::string command = "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " " + QV_SHELL + " " + args + " 2>&1";
+    std::string command =
+        "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " timeout 120 " + QV_SHELL + " " + args + " 2>&1";
     ShellResult r;
     FILE* p = popen(command.c_str(), "r");
     if (!p) return r;

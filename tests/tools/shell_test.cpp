@@ -1,6 +1,8 @@
 // The host shell as a person runs it: new, dump, render, run, smoke, create, record
 // and registry.
 #include <cstdio>
+
+#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -161,6 +163,42 @@ TEST_F(ShellTest, TheProgressBarMovesOnATerminalAndNowhereElse) {
   EXPECT_NE(std::string::npos, piped.out.find("[completion] Drawing the contents: 100%")) << piped.out;
 }
 
+TEST_F(ShellTest, APipeOrAFolderInAFilesPlaceIsRefusedAtOnce) {
+  const std::string pipe = dir.File("pipe"), folder = dir.File("folder");
+  ASSERT_EQ(0, mkfifo(pipe.c_str(), 0600));
+  std::filesystem::create_directory(folder);
+  const std::string dgn = dir.File("plan.dgn");
+  ASSERT_EQ(0, Shell("--design " + dgn + " new").status);
+  const std::string pipeReason = "it is not a regular file (a pipe or a device)";
+  const struct {
+    std::string args;
+    std::string message;
+  } cases[] = {
+      {"--design " + dgn + " create --transcript " + pipe + " --at 0,0",
+       "Cannot read the transcript " + pipe + ": " + pipeReason},
+      {"--design " + dgn + " create --transcript " + folder + " --at 0,0",
+       "Cannot read the transcript " + folder + ": it is a folder"},
+      {"--design " + dgn + " create --workbook " + pipe + " --range A1 --at 0,0",
+       "The workbook file cannot be read: " + pipeReason},
+      // Excel itself finds no workbook in a folder.
+      {"--design " + dgn + " create --workbook " + folder + " --range A1 --at 0,0", "Sorry, we couldn't find"},
+      {"record --workbook " + pipe + " --range A1 --out " + dir.File("t.qvt"),
+       "The workbook file cannot be read: " + pipeReason},
+      {"record --workbook " + folder + " --range A1 --out " + dir.File("t.qvt"),
+       "The workbook file cannot be read: it is a folder"},
+      {"--design " + pipe + " dump", "Cannot open the design file " + pipe + ": " + pipeReason},
+      {"--design " + folder + " dump", "Cannot open the design file " + folder + ": it is a folder"},
+      {"--design " + dgn + " run --script " + pipe, "Cannot read the script " + pipe + ": " + pipeReason},
+      {"transcript --from " + pipe + " --out " + dir.File("t.qvt"),
+       "Cannot read the table description " + pipe + ": " + pipeReason},
+  };
+  for (const auto& c : cases) {
+    ShellResult r = Shell(c.args);
+    EXPECT_EQ(1, r.status) << c.args << "\n" << r.out;
+    EXPECT_NE(std::string::npos, r.out.find(c.message)) << c.args << "\n" << r.out;
+  }
+}
+
 TEST_F(ShellTest, AMissingWorkbookAnUnknownSheetOrABadRangeIsReported) {
   const std::string book = QV_SOURCE_DIR "/tests/fixtures/xlsx/merge_cells01.xlsx";
   std::string damaged = dir.File("Damaged.xlsx");
@@ -168,14 +206,15 @@ TEST_F(ShellTest, AMissingWorkbookAnUnknownSheetOrABadRangeIsReported) {
   const std::string missing = dir.File("Missing.xlsx");
   const struct {
     std::string args;
-    const char* message;
+    std::string message;
   } cases[] = {
       {"create --workbook " + missing + " --range A1 --at 0,0", "Sorry, we couldn't find"},
       {"create --workbook " + damaged + " --range A1 --at 0,0", "Excel cannot open the file 'Damaged.xlsx'"},
       {"create --workbook " + book + " --sheet Nope --range A1 --at 0,0", "There is no sheet 'Nope' to select."},
       {"create --workbook " + book + " --range A1:: --at 0,0", "Reference isn't valid."},
       {"create --workbook " + book + " --at 0,0", "create needs --transcript, or --workbook with --range."},
-      {"record --workbook " + missing + " --range A1 --out " + dir.File("x.qvt"), "There is no workbook"},
+      {"record --workbook " + missing + " --range A1 --out " + dir.File("x.qvt"),
+       "Cannot read the workbook " + missing + ": The workbook file cannot be read: no such file."},
       {"record --workbook " + damaged + " --range A1 --out " + dir.File("x.qvt"), "Cannot read the workbook"},
       {"record --workbook " + book + " --sheet Nope --range A1 --out " + dir.File("x.qvt"), "has no sheet 'Nope'"},
       {"record --workbook " + book + " --range NoName --out " + dir.File("x.qvt"),

@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
 #include "sim/addin/TableDescription.h"
 #include "sim/addin_library/AddinInstall.h"
+#include "sim/platform/RegularFile.h"
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/CreateCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
@@ -37,6 +39,9 @@ const char* kStepsHelp =
     "  undo              take back the last change\n"
     "  save [PATH]       save the design file\n"
     "The design file is saved when all steps have run.";
+
+// Scripts and table descriptions are a person's writing: far below this.
+constexpr std::size_t kMaxTextInputBytes = 16u << 20;
 
 // Configuration variables the host takes from the environment when they are set there.
 const char* kEnvironmentCfgVars[] = {"_USTN_USERNAME", "KORVU_QV_AFM", "KORVU_QV_OPT", "MS_RFDIR"};
@@ -67,9 +72,9 @@ bool ParsePoint(const std::string& text, DPoint3d* p) {
 
 // Writes the transcript of a table description; empty on success.
 std::string WriteTranscript(const std::string& descriptionPath, const std::string& out) {
-  std::ifstream in(descriptionPath);
-  if (!in) return "Cannot read the table description " + descriptionPath + ".";
-  std::string text((std::istreambuf_iterator<char>(in)), {});
+  std::string text, reason;
+  if (!sim::ReadRegularFile(descriptionPath, kMaxTextInputBytes, &text, &reason))
+    return "Cannot read the table description " + descriptionPath + ": " + reason + ".";
   sim::TranscriptWriter transcript;
   std::string error;
   if (!sim::TranscriptFromDescription(text, &transcript, &error)) return descriptionPath + ": " + error;
@@ -218,8 +223,10 @@ int main(int argc, char** argv) {
     if (std::string error = RunCreate(module, create); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
-      std::ifstream in(script);
-      if (!in) return Fail("Cannot read the script " + script);
+      std::string text, reason;
+      if (!sim::ReadRegularFile(script, kMaxTextInputBytes, &text, &reason))
+        return Fail("Cannot read the script " + script + ": " + reason + ".");
+      std::istringstream in(text);
       for (std::string line; std::getline(in, line);)
         if (!line.empty() && line[0] != '#') steps.push_back(line);
     }

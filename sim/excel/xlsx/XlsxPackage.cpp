@@ -1,9 +1,13 @@
 #include "sim/excel/xlsx/XlsxPackage.h"
 
+#include <cstdio>
 #include <vector>
+
+#include <unistd.h>
 
 #include "sim/excel/xlsx/XlsxLimits.h"
 #include "sim/excel/xlsx/XlsxXml.h"
+#include "sim/platform/RegularFile.h"
 
 namespace sim {
 namespace {
@@ -101,9 +105,28 @@ CXlsxPackage::~CXlsxPackage() {
 }
 
 bool CXlsxPackage::OpenFile(const std::string& path, std::string* error) {
-  int code = 0;
-  archive_ = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+  std::string reason;
+  const int fd = OpenRegularFile(path, &reason);
+  if (fd < 0) {
+    *error = "The workbook file cannot be read: " + reason + ".";
+    return false;
+  }
+  FILE* file = ::fdopen(fd, "rb");
+  if (!file) {
+    ::close(fd);
+    *error = OpenErrorText(ZIP_ER_OPEN);
+    return false;
+  }
+  zip_error_t zipError;
+  zip_error_init(&zipError);
+  // The source takes the file and closes it with the archive.
+  zip_source_t* source = zip_source_filep_create(file, 0, -1, &zipError);  // -1: to its end
+  if (!source) std::fclose(file);
+  if (source) archive_ = zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &zipError);
+  const int code = zip_error_code_zip(&zipError);
+  zip_error_fini(&zipError);
   if (!archive_) {
+    if (source) zip_source_free(source);
     *error = OpenErrorText(code);
     return false;
   }

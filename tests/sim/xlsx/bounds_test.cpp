@@ -37,7 +37,7 @@ TEST(XlsxBounds, DamagedArchives) {
 
   std::string missing;
   EXPECT_FALSE(sim::ReadWorkbook("/nonexistent/folder/Book1.xlsx", &missing));
-  EXPECT_EQ("The workbook file cannot be read.", missing);
+  EXPECT_EQ("The workbook file cannot be read: no such file.", missing);
 }
 
 TEST(XlsxBounds, ZipBombIsRefused) {
