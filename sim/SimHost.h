@@ -3,6 +3,7 @@
 // points and resets to the running command.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "host/msgeom.h"
@@ -42,6 +43,8 @@ void SetCapability(int capability, bool enabled);
 bool Undo();
 // Elements drawn by the display operations, for dynamics.
 int DisplayCount();
+// The top-level elements of the open design file that are not deleted.
+std::size_t ElementCount();
 
 // The person at the keyboard. A data point in master units goes to the running
 // command (a locating command first locates an element at the point); the result is

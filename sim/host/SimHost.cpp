@@ -101,6 +101,12 @@ void UndefineCfgVar(const std::string& name) { Host().cfgVars.erase(name); }
 bool Undo() { return Model().UndoLast(); }
 int DisplayCount() { return Host().displayCount; }
 
+std::size_t ElementCount() {
+  std::size_t count = 0;
+  for (const auto& [position, record] : Model().elements) count += record->deleted ? 0 : 1;
+  return count;
+}
+
 namespace {
 
 DPoint3d StoragePoint(const DPoint3d& master) {

@@ -97,6 +97,27 @@ TEST_F(ShellTest, TheShippedTranscriptIsPlacedAsATableAndDrawn) {
   EXPECT_NE(std::string::npos, r.out.find("waiting for its origin")) << r.out;
 }
 
+TEST_F(ShellTest, AFailureTheModuleReportsMakesTheShellFail) {
+  // Column widths too long for a cell header: the table is placed unlinked, and said so.
+  ShellResult set = Shell("registry set 'HKEY_CURRENT_USER\\Software\\Korvu\\KorvuMSV8i\\Quorvelle' ColumnWidths " +
+                          std::string(70000, '5'));
+  ASSERT_EQ(0, set.status) << set.out.substr(0, 500);
+  const std::string dgn = dir.File("unlinked.dgn");
+  ShellResult r = Shell("--quiet --design " + dgn + " create --transcript " QV_SOURCE_DIR
+                        "/tools/samples/schedule.qvt --at 0,0 --at 50,0");
+  EXPECT_EQ(1, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("the module reported a failure: The link data does not fit on the table "
+                                          "cell; the table is not linked."))
+      << r.out;
+  // The second point found the command ended; nothing claims every table was placed.
+  EXPECT_NE(std::string::npos, r.out.find("the command has ended; the remaining points are not used.")) << r.out;
+  EXPECT_EQ(std::string::npos, r.out.find("every table is placed")) << r.out;
+  // What was placed is kept.
+  auto d = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
+  ASSERT_EQ(1u, d["elements"].size());
+  EXPECT_EQ("Cell_Quorvelle", d["elements"][0]["name"]);
+}
+
 TEST_F(ShellTest, ACancelledTransferEndsWithoutATable) {
   std::string description = dir.File("cancel.json");
   std::ofstream(description) << R"({"ranges": [{"columnWidths": [30], "rowHeights": [10], "rows": [[{"text": "x"}]],

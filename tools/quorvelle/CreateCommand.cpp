@@ -44,9 +44,12 @@ std::string RunCreate(ModuleLoader& module, const CreateRequest& request) {
     std::cout << "The transfer ended without a table.\n";
     return "";
   }
+  const std::size_t before = sim::ElementCount();
   for (const auto& p : request.points) {
+    // Whether the tables were placed or not, the command has ended: the exit status
+    // and the messages above say which.
     if (sim::RunningCommand() == "default") {
-      std::cerr << "quorvelle: every table is placed; the remaining points are not used.\n";
+      std::cerr << "quorvelle: the command has ended; the remaining points are not used.\n";
       break;
     }
     sim::SendCursor(p);
@@ -57,5 +60,6 @@ std::string RunCreate(ModuleLoader& module, const CreateRequest& request) {
     steps.Run("keyin QUORVELLE CLEANUP");
     return "A table is still waiting for its origin: give one more --at point.";
   }
+  if (sim::ElementCount() == before) return "No table was placed.";
   return "";
 }

@@ -18,6 +18,7 @@
 #include "sim/platform/RegularFile.h"
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/CreateCommand.h"
+#include "tools/quorvelle/ModuleErrors.h"
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/ProgressBar.h"
 #include "tools/quorvelle/RecordCommand.h"
@@ -217,6 +218,7 @@ int main(int argc, char** argv) {
   if (!module.Load(modulePath.empty() ? ModuleLoader::DefaultPath(argv[0]) : modulePath)) return Fail(module.error());
   module.Initialise();
   int status = 0;
+  const std::size_t logStart = sim::OutputLog().size();
   if (*cmdSmoke) {
     if (std::string error = DrawSmokeSample(); !error.empty()) status = Fail(error);
   } else if (*cmdCreate) {
@@ -236,6 +238,11 @@ int main(int argc, char** argv) {
         status = Fail(error);
         break;
       }
+  }
+  // The module tells the user of a failure rather than failing the command itself.
+  if (status == 0 && (*cmdCreate || *cmdRun)) {
+    const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
+    if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
   module.Unload();
   sim::PumpMessages();
