@@ -2,7 +2,10 @@
 // and registry.
 #include <cstdio>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -116,6 +119,59 @@ TEST_F(ShellTest, AFailureTheModuleReportsMakesTheShellFail) {
   auto d = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
   ASSERT_EQ(1u, d["elements"].size());
   EXPECT_EQ("Cell_Quorvelle", d["elements"][0]["name"]);
+}
+
+TEST_F(ShellTest, TwoShellsPlacingIntoOneDesignFileKeepBothTables) {
+  const std::string book = dir.File("grid.xlsx"), dgn = dir.File("shared.dgn");
+  // Large enough that the second starts well before the first has saved.
+  ASSERT_EQ("", sim::WriteGridWorkbook(book, 400, 50));
+  auto create = [&](const char* at) {
+    return "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " " + QV_SHELL + " --quiet --design " + dgn +
+           " create --workbook " + book + " --sheet Data --range " + sim::GridRange(400, 50) + " --at " + at;
+  };
+  // Started together: the second waits until the first has saved, then adds its own.
+  const std::string both = "(" + create("0,0") + "; echo first $?) & (sleep 0.1; " + create("5000,0") +
+                           "; echo second $?) & wait";
+  FILE* p = popen(("timeout 300 sh -c '" + both + "' 2>&1").c_str(), "r");
+  ASSERT_NE(nullptr, p);
+  std::string out;
+  char buffer[4096];
+  for (size_t n; (n = fread(buffer, 1, sizeof buffer, p)) > 0;) out.append(buffer, n);
+  pclose(p);
+  EXPECT_NE(std::string::npos, out.find("first 0")) << out;
+  EXPECT_NE(std::string::npos, out.find("second 0")) << out;
+  // Counted in the dump's text: parsing twenty megabytes of JSON would take longer
+  // than the placing.
+  const std::string dump = Shell("--quiet --design " + dgn + " dump").out;
+  size_t tables = 0;
+  for (size_t at = dump.find("\"Cell_Quorvelle\""); at != std::string::npos; at = dump.find("\"Cell_Quorvelle\"", at + 1))
+    ++tables;
+  EXPECT_EQ(2u, tables);
+}
+
+TEST_F(ShellTest, ADesignFileHeldByAnotherProgramIsNotChangedButStillRead) {
+  const std::string dgn = dir.File("held.dgn");
+  ASSERT_EQ(0, Shell("--design " + dgn + " new").status);
+  const std::string before = Bytes(dgn);
+  const int fd = open(dgn.c_str(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(0, flock(fd, LOCK_EX));
+  setenv("QUORVELLE_LOCK_WAIT", "0.3", 1);
+  ShellResult r = Shell("--quiet --design " + dgn + " create --transcript " QV_SOURCE_DIR
+                        "/tools/samples/schedule.qvt --at 0,0");
+  unsetenv("QUORVELLE_LOCK_WAIT");
+  EXPECT_EQ(1, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find(dgn + " is being changed by another program")) << r.out;
+  EXPECT_EQ(before, Bytes(dgn));
+  // Reading takes no hold.
+  EXPECT_EQ(0, Shell("--quiet --design " + dgn + " dump").status);
+  close(fd);
+  // A writer that was stopped before saving leaves an empty file, which a create starts afresh.
+  const std::string stopped = dir.File("stopped.dgn");
+  std::ofstream(stopped).close();
+  r = Shell("--quiet --design " + stopped + " create --transcript " QV_SOURCE_DIR "/tools/samples/schedule.qvt --at 0,0");
+  EXPECT_EQ(0, r.status) << r.out;
+  EXPECT_EQ(1u, nlohmann::json::parse(Shell("--quiet --design " + stopped + " dump").out)["elements"].size());
 }
 
 TEST_F(ShellTest, ACancelledTransferEndsWithoutATable) {

@@ -18,6 +18,7 @@
 #include "sim/platform/RegularFile.h"
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/CreateCommand.h"
+#include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/ProgressBar.h"
@@ -84,6 +85,16 @@ std::string WriteTranscript(const std::string& descriptionPath, const std::strin
   if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
     return "Cannot write the transcript " + out + ".";
   return "";
+}
+
+// How long a command waits for another program to finish changing the design file.
+double LockWaitSeconds() {
+  constexpr double kDefaultWait = 30;
+  const char* text = std::getenv("QUORVELLE_LOCK_WAIT");
+  if (!text) return kDefaultWait;
+  char* end = nullptr;
+  const double seconds = std::strtod(text, &end);
+  return end != text && *end == '\0' && seconds >= 0 && seconds <= 3600 ? seconds : kDefaultWait;
 }
 
 int Fail(const std::string& message) {
@@ -192,12 +203,21 @@ int main(int argc, char** argv) {
     create.points.push_back(p);
   }
   if (design.empty()) return Fail("--design FILE is needed.");
+  // A command that changes the design file holds it from before reading it to after
+  // saving it; a second one waits its turn, up to a bound.
+  CDesignFileLock hold;
+  if (*cmdNew || *cmdCreate || *cmdRun || *cmdSmoke) {
+    if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
+  }
   if (*cmdNew) {
     sim::NewDesignFile(design);
     std::string error = sim::SaveDesignFile();
     return error.empty() ? 0 : Fail(error);
   }
-  if (*cmdSmoke || (*cmdCreate && !std::filesystem::exists(design))) {
+  // An empty file is one a writer made and never saved into (it was stopped).
+  std::error_code ec;
+  const bool noDesignYet = !std::filesystem::exists(design, ec) || std::filesystem::file_size(design, ec) == 0;
+  if (*cmdSmoke || (*cmdCreate && noDesignYet)) {
     sim::NewDesignFile(design);
   } else if (std::string error = sim::OpenDesignFile(design); !error.empty()) {
     return Fail(error);
