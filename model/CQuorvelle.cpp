@@ -1,14 +1,35 @@
 #include "model/CQuorvelle.h"
 
+#include <cmath>
+
+#include "host/msoutput.h"
 #include "model/CellRecordConversion.h"
+#include "model/ModelTexts.h"
 
 CQuorvelle::~CQuorvelle() { currentOptionSet = nullptr; }
 
+namespace {
+
+// A place, size or font size no drawing can have: not a number, infinite, or negative.
+bool CanBeDrawn(const CAutoCell& cell) {
+  for (double v : {cell.Left, cell.Top, cell.Width, cell.Height, cell.LayoutWidth, cell.LayoutHeight, cell.Font.Size})
+    if (!std::isfinite(v) || v < 0) return false;
+  return true;
+}
+
+}  // namespace
+
 bool CQuorvelle::AddCellToRow(CQuorvelleRow& row, const CCellRecord& record) {
-  if (record.String(kCellAddress).empty()) return false;
+  const std::string address = record.String(kCellAddress);
+  if (address.empty()) return false;
   // Every range of one transfer is drawn with the options read for it; its cells'
   // sizes and styles are read with the same.
-  row.Cells.push_back(ReadCellRecord(record, currentOptionSet ? *currentOptionSet : Setup));
+  CAutoCell cell = ReadCellRecord(record, currentOptionSet ? *currentOptionSet : Setup);
+  if (!CanBeDrawn(cell)) {
+    mdlOutput_printf(MSG_MESSAGE, kCellCannotBeDrawn, address.c_str());
+    return false;
+  }
+  row.Cells.push_back(std::move(cell));
   return true;
 }
 

@@ -62,6 +62,23 @@ constexpr char kValueFontSizes[] = "FontSizes";        // S
 constexpr char kValueColumnWidths[] = "ColumnWidths";  // S
 constexpr char kValueRowHeights[] = "RowHeights";      // S
 
+// The numbers that can draw a table. Scales (drawing units and Excel points of cells
+// and fonts, the text width factor) must be positive, as an option counts as
+// positive above 1e-6; a million to one is far beyond any drawing and still far
+// inside what a design file holds. Margins are points inside a cell; angles beyond a
+// million degrees have lost their precision.
+constexpr double kLeastScale = 1e-6;
+constexpr double kMostScale = 1e6;
+constexpr double kMostTextWFactor = 100;
+constexpr double kMostMargin = 1000;
+constexpr double kMostRotationDegrees = 1e6;
+// An option value that cannot draw a table; the value's name and text, then the
+// default used instead.
+constexpr char kOptionCannotDraw[] = "The option %s (%s) cannot draw a table; %s is used instead.";
+// The same for the width factor of a font map file, which is then not used.
+constexpr char kFontMapWidthFactorCannotDraw[] =
+    "The width factor %s of the font map file %s cannot draw a table; it is not used.";
+
 // Defaults of the numbers kept as text.
 constexpr char kDefaultScaleText[] = "1.0";
 constexpr char kDefaultTextWFactorText[] = "0.9";

@@ -31,9 +31,13 @@ void PrepareFontMap(QuorvelleSetup& setup, EFuncState mode) {
   ExcelFontMapArray fileMap;
   if (!path.empty() && PathFileExistsA(path.c_str())) {
     fileMap.LoadFromFile(path, nullptr);
-    double factor = DecimalPrefixToDouble(fileMap.m_strTextWFactor);
-    if (!fileMap.m_strTextWFactor.empty() && std::fabs(factor) >= 1e-6 && currentOptionSet)
-      currentOptionSet->TextWFactor = factor;
+    const double factor = DecimalPrefixToDouble(fileMap.m_strTextWFactor);
+    if (!fileMap.m_strTextWFactor.empty() && currentOptionSet) {
+      if (std::isfinite(factor) && factor >= kLeastScale && factor <= kMostTextWFactor)
+        currentOptionSet->TextWFactor = factor;
+      else
+        mdlOutput_printf(MSG_MESSAGE, kFontMapWidthFactorCannotDraw, fileMap.m_strTextWFactor.c_str(), path.c_str());
+    }
   } else {
     if (!path.empty()) mdlOutput_printf(MSG_MESSAGE, kFontMapFileMissing, path.c_str());
     fileMap.LoadFromRegistry();

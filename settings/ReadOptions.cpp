@@ -1,7 +1,9 @@
 #include "settings/ReadOptions.h"
 
+#include <cmath>
 #include <string>
 
+#include "host/msoutput.h"
 #include "host/msview.h"
 #include "settings/LevelResolution.h"
 #include "settings/OptionNames.h"
@@ -22,8 +24,15 @@ std::string OptionsSection(EFuncState mode) {
   return kProductSection;
 }
 
-double ReadNumberText(const std::string& section, const char* name, const char* defaultText) {
-  return DecimalPrefixToDouble(GetProfileString(section, name, defaultText));
+// A number that draws a table only within [least, most]: one that is not a number,
+// is infinite or lies outside gives way to the default, and the user is told which.
+double ReadBoundedNumber(const std::string& section, const char* name, const char* defaultText, double least,
+                         double most) {
+  const std::string text = GetProfileString(section, name, defaultText);
+  const double value = DecimalPrefixToDouble(text);
+  if (std::isfinite(value) && value >= least && value <= most) return value;
+  mdlOutput_printf(MSG_MESSAGE, kOptionCannotDraw, name, text.c_str(), defaultText);
+  return DecimalPrefixToDouble(defaultText);
 }
 
 // The rotation of the view, in radians; 0 when it cannot be read.
@@ -68,18 +77,21 @@ void ReadOptions(EFuncState mode, int view) {
   s.DefaultTextWeight = GetProfileInt(key, kValueDefaultTextWeight, s.DefaultTextWeight);
   s.BoldLineWeight = GetProfileInt(key, kValueBoldLineWeight, s.BoldLineWeight);
 
-  s.CellDrawingUnits = ReadNumberText(key, kValueCellDrawingUnits, kDefaultScaleText);
-  s.CellExcelPoints = ReadNumberText(key, kValueCellExcelPoints, kDefaultScaleText);
-  s.FontDrawingUnits = ReadNumberText(key, kValueFontDrawingUnits, kDefaultScaleText);
-  s.FontExcelPoints = ReadNumberText(key, kValueFontExcelPoints, kDefaultScaleText);
+  s.CellDrawingUnits = ReadBoundedNumber(key, kValueCellDrawingUnits, kDefaultScaleText, kLeastScale, kMostScale);
+  s.CellExcelPoints = ReadBoundedNumber(key, kValueCellExcelPoints, kDefaultScaleText, kLeastScale, kMostScale);
+  s.FontDrawingUnits = ReadBoundedNumber(key, kValueFontDrawingUnits, kDefaultScaleText, kLeastScale, kMostScale);
+  s.FontExcelPoints = ReadBoundedNumber(key, kValueFontExcelPoints, kDefaultScaleText, kLeastScale, kMostScale);
   // The text proportions are the user's, whatever table is drawn.
-  s.TextWFactor = ReadNumberText(kProductSection, kValueTextWFactor, kDefaultTextWFactorText);
-  s.LeftMargin = ReadNumberText(kProductSection, kValueLeftMargin, kDefaultMarginText);
-  s.TopMargin = ReadNumberText(kProductSection, kValueTopMargin, kDefaultMarginText);
+  s.TextWFactor =
+      ReadBoundedNumber(kProductSection, kValueTextWFactor, kDefaultTextWFactorText, kLeastScale, kMostTextWFactor);
+  s.LeftMargin = ReadBoundedNumber(kProductSection, kValueLeftMargin, kDefaultMarginText, 0, kMostMargin);
+  s.TopMargin = ReadBoundedNumber(kProductSection, kValueTopMargin, kDefaultMarginText, 0, kMostMargin);
 
   // The user gives the angle as seen in the view the table goes into; the view's own
   // rotation is taken off so that the table shows there at that angle.
-  s.rotation = RotationFromDegrees(ReadNumberText(key, kValueRotationDegree, kDefaultRotationText), ViewAngle(view));
+  const double degrees =
+      ReadBoundedNumber(key, kValueRotationDegree, kDefaultRotationText, -kMostRotationDegrees, kMostRotationDegrees);
+  s.rotation = RotationFromDegrees(degrees, ViewAngle(view));
 
   s.FontSizes = GetProfileString(key, kValueFontSizes);
   s.ColumnWidths = GetProfileString(key, kValueColumnWidths);

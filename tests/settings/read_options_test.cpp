@@ -6,7 +6,9 @@
 
 #include "host/msmodel.h"
 #include "settings/OptionNames.h"
+#include "settings/OptionRotation.h"
 #include "settings/ReadOptions.h"
+#include "sim/SimOutput.h"
 #include "support/TextConvert.h"
 #include "tests/settings/OptionsTestSupport.h"
 #include "tests/settings/SetupSnapshot.h"
@@ -164,11 +166,54 @@ TEST_F(ReadOptionsTest, NumbersKeptAsTextTakeTheirLeadingDecimalNumber) {
       {"-", 0},     {".", 0},         {"e5", 0},        {"1e999", 0},     {"-1e999", 0}, {"nan", 0},
       {"inf", 0},   {"0x10", 0},      {"\t0.25", 0.25}, {"00012", 12},
   };
+  // Read as an angle, which may be nought or negative (and is the same a turn on).
   for (auto [text, value] : texts) {
-    PutText(kProductSection, kValueCellExcelPoints, text);
+    PutText(kProductSection, kValueRotationDegree, text);
     ReadOptions(mode, 0);
-    EXPECT_DOUBLE_EQ(value, setup.CellExcelPoints) << '"' << text << '"';
+    EXPECT_NEAR(0, std::remainder(value - RotationToDegrees(setup.rotation), 360), 1e-9) << '"' << text << '"';
   }
+}
+
+TEST_F(ReadOptionsTest, NumbersThatCannotDrawATableGiveWayToTheirDefaultsAndAreNamed) {
+  struct Case {
+    const char* name;
+    const char* text;
+    double QuorvelleSetup::*field;  // null: the rotation
+    double expected;
+  } cases[] = {
+      {kValueTextWFactor, "0", &QuorvelleSetup::TextWFactor, 0.9},
+      {kValueTextWFactor, "-5", &QuorvelleSetup::TextWFactor, 0.9},
+      {kValueTextWFactor, "nan", &QuorvelleSetup::TextWFactor, 0.9},
+      {kValueTextWFactor, "1e308", &QuorvelleSetup::TextWFactor, 0.9},
+      {kValueLeftMargin, "1e308", &QuorvelleSetup::LeftMargin, 3},
+      {kValueTopMargin, "-1", &QuorvelleSetup::TopMargin, 3},
+      {kValueCellDrawingUnits, "1e308", &QuorvelleSetup::CellDrawingUnits, 1},
+      {kValueCellExcelPoints, "abc", &QuorvelleSetup::CellExcelPoints, 1},
+      {kValueFontDrawingUnits, "-2", &QuorvelleSetup::FontDrawingUnits, 1},
+      {kValueFontExcelPoints, "0", &QuorvelleSetup::FontExcelPoints, 1},
+      {kValueRotationDegree, "1e308", nullptr, 0},
+  };
+  for (const Case& c : cases) {
+    sim::UseInMemoryRegistry();
+    sim::ClearOutputLog();
+    PutText(kProductSection, c.name, c.text);
+    ReadOptions(mode, 0);
+    const double read = c.field ? setup.*c.field : RotationToDegrees(setup.rotation);
+    EXPECT_NEAR(c.expected, read, 1e-9) << c.name << " " << c.text;
+    const std::string said = std::string("The option ") + c.name + " (" + c.text + ") cannot draw a table; ";
+    const auto texts = sim::OutputTexts(sim::OutputKind::Printf);
+    ASSERT_EQ(1u, texts.size()) << c.name << " " << c.text;
+    EXPECT_EQ(0u, texts[0].find(said)) << texts[0];
+  }
+  // The edges of what draws are kept, without a word.
+  sim::UseInMemoryRegistry();
+  sim::ClearOutputLog();
+  PutText(kProductSection, kValueLeftMargin, "0");
+  PutText(kProductSection, kValueTextWFactor, "100");
+  ReadOptions(mode, 0);
+  EXPECT_EQ(0.0, setup.LeftMargin);
+  EXPECT_EQ(100.0, setup.TextWFactor);
+  EXPECT_TRUE(sim::OutputTexts(sim::OutputKind::Printf).empty());
 }
 
 TEST_F(ReadOptionsTest, EveryNumberKeptAsTextIsConverted) {

@@ -1,0 +1,5 @@
+// The texts the table model shows, in one place.
+#pragma once
+
+// A cell record whose place or size no drawing can have; the cell's address follows.
+constexpr char kCellCannotBeDrawn[] = "The cell %s sent by Excel has a place or size that cannot be drawn; it is left out.";
