@@ -25,6 +25,7 @@ constexpr char kPromptWaiting[] = "Waiting for editing table";
 constexpr char kPromptFirstCorner[] = "Identify the top left corner of the first column:";
 constexpr char kPromptSecondCorner[] = "Identify the bottom left corner of the second column:";
 constexpr char kCreateAcceptFailed[] = "Error raise in CreateQuorvelle_Accept";
+constexpr char kNothingToDraw[] = "The range holds nothing to draw; no table is placed.";
 constexpr char kTablePropertiesNotWritten[] =
     "The table properties do not fit on the table cell; the table is placed without them.";
 constexpr char kFailedToInitialize[] = "Failed to initialize environment.";

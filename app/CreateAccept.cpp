@@ -63,19 +63,27 @@ void SplitPoint(const DPoint3d& point) {
   CleanUpAndEnd();
 }
 
-// The next range of the transfer becomes the pending cell.
+// The next range of the transfer that holds something to draw becomes the pending
+// cell; the command ends when none is left.
 void PrepareNextTable() {
-  std::unique_ptr<CQuorvelle> next = std::move(signalWindow->furtherTables.front());
-  signalWindow->furtherTables.erase(signalWindow->furtherTables.begin());
-  xlslinkinfo link;
-  link.Path = listImportMode ? next->WorkbookPath : signalWindow->linkInfo.Path;
-  link.Worksheet = next->SheetName;
-  link.Range = next->RangeAddress;
-  ReadWorkbookSaveTime(link);
-  MSElement header = MakeTableHeader(link, true);
-  mdlElmdscr_new(&pendingTableCell, nullptr, &header);
-  CQVUtiMStation::OutputTableToDgn(*next, pendingTableCell, nullptr, FuncState);
-  signalWindow->placedTables.push_back(std::move(next));
+  while (signalWindow && !signalWindow->furtherTables.empty()) {
+    std::unique_ptr<CQuorvelle> next = std::move(signalWindow->furtherTables.front());
+    signalWindow->furtherTables.erase(signalWindow->furtherTables.begin());
+    xlslinkinfo link;
+    link.Path = listImportMode ? next->WorkbookPath : signalWindow->linkInfo.Path;
+    link.Worksheet = next->SheetName;
+    link.Range = next->RangeAddress;
+    ReadWorkbookSaveTime(link);
+    MSElement header = MakeTableHeader(link, true);
+    mdlElmdscr_new(&pendingTableCell, nullptr, &header);
+    CQVUtiMStation::OutputTableToDgn(*next, pendingTableCell, nullptr, FuncState);
+    const bool placeable = CQVUtiMStation::HasSomethingToPlace(*next, pendingTableCell);
+    signalWindow->placedTables.push_back(std::move(next));
+    if (placeable) return;
+    mdlElmdscr_freeAll(&pendingTableCell);
+    mdlOutput_error(kNothingToDraw);
+  }
+  CleanUpAndEnd();
 }
 
 }  // namespace
@@ -104,11 +112,7 @@ int CAcadFunc::CreateQuorvelle_Accept(DPoint3d* point, int) {
     CQuorvelle& placed = signalWindow && !signalWindow->placedTables.empty() ? *signalWindow->placedTables.back()
                                                                               : moduleTable;
     CQVUtiMStation::PlaceAtDataPoint(placed, pendingTableCell, *point);
-    if (signalWindow && !signalWindow->furtherTables.empty()) {
-      PrepareNextTable();
-      return;
-    }
-    CleanUpAndEnd();
+    PrepareNextTable();
   });
   return 1;
 }

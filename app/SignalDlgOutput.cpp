@@ -105,6 +105,12 @@ void CSignalDlg::OutputToDgn() {
   HWND main = mdlNativeWindow_getMainHandle(0);
   if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
   SetForegroundWindow(main);
+  // An empty cell is no table: nothing is placed, and a table being replaced stays.
+  if (!moduleTable.HasContents()) {
+    mdlOutput_error(kNothingToDraw);
+    CleanUpAndEnd();  // this window is gone from here on
+    return;
+  }
   Step(9);
   ReadWorkbookSaveTime(linkInfo);
 
@@ -127,20 +133,25 @@ void CSignalDlg::OutputToDgn() {
       return;
     }
     CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, nullptr, FuncState);
+    if (!CQVUtiMStation::HasSomethingToPlace(moduleTable, pendingTableCell)) {
+      mdlOutput_error(kNothingToDraw);
+      CleanUpAndEnd();  // this window is gone from here on
+    }
     return;
   }
 
   Step(13);
   MSElement old;
   DPoint3d origin{};
-  if (mdlElement_read(&old, mdlModelRef_getActive(), static_cast<ULong>(replaced)) == SUCCESS) {
-    {
-      CMasterUnitsScope masterUnits;
-      mdlCell_extract(&origin, nullptr, nullptr, nullptr, nullptr, 0, &old);
-    }
-    mdlElement_undoableDelete(&old, static_cast<ULong>(replaced), TRUE);
+  const bool oldRead = mdlElement_read(&old, mdlModelRef_getActive(), static_cast<ULong>(replaced)) == SUCCESS;
+  if (oldRead) {
+    CMasterUnitsScope masterUnits;
+    mdlCell_extract(&origin, nullptr, nullptr, nullptr, nullptr, 0, &old);
   }
   mdlElmdscr_new(&pendingTableCell, nullptr, &header);
-  CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin, FuncState);
+  // The old table goes only once the new one is in its place: a table that cannot be
+  // placed leaves the old one as it was.
+  if (CQVUtiMStation::OutputTableToDgn(moduleTable, pendingTableCell, &origin, FuncState) == 1 && oldRead)
+    mdlElement_undoableDelete(&old, static_cast<ULong>(replaced), TRUE);
   CleanUpAndEnd();  // this window is gone from here on
 }

@@ -26,6 +26,8 @@ class CQuorvelle : public CSerialisable {
   // Cells in row 0, or 0 without rows.
   int ColumnCount() const { return Rows.empty() ? 0 : static_cast<int>(Rows[0].Cells.size()); }
   CAutoCell& Cell(int row, int column) { return Rows[row].Cells[column]; }
+  // Whether there is anything to draw: a cell, or a drawing object.
+  bool HasContents() const { return (RowCount() > 0 && ColumnCount() > 0) || !Shapes.empty(); }
 
   // Converts the record into a cell and appends it to the row being assembled; a
   // placeholder record (no address) is dropped. True when a cell was appended. The

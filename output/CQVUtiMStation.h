@@ -29,8 +29,9 @@ class CQVUtiMStation {
   // nothing drawn, when the table has neither cells nor drawing objects. With an
   // origin (master units) the cell is then placed there and the descriptor freed and
   // set to null; 0 when the design file did not take it. Without an origin the cell
-  // stays pending for the caller's dynamics. 1 otherwise. The mode is the running
-  // operation's: an update draws with the font map the table was made with.
+  // stays pending for the caller's dynamics. 1 otherwise; with an origin 0, the
+  // descriptor freed, when the drawing left nothing to place. The mode is the
+  // running operation's: an update draws with the font map the table was made with.
   static int OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin,
                               EFuncState mode);
   // Three passes over the cells, each cell left to right and row by row: fills; then
@@ -50,6 +51,10 @@ class CQVUtiMStation {
   // The same placement at a data point of the create command (storage units), with
   // the scale (k, k, 1); the pictures turn with the table at any angle.
   static ULong PlaceAtDataPoint(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d& point);
+
+  // Whether the drawn cell holds something to place: a member, or a picture of the
+  // table to attach beside it.
+  static bool HasSomethingToPlace(const CQuorvelle& table, const MSElementDescr* cellDscr);
 
   // The index (0-255) of the active model's colour nearest to the Excel colour (red
   // in the low byte). Greys match only greys and colours only colours.

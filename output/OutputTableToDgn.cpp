@@ -20,8 +20,7 @@ void Step(int step) { RecordStep(kOutputOperationName, step); }
 int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin,
                                      EFuncState mode) {
   Step(1);
-  bool hasCells = table.RowCount() > 0 && table.ColumnCount() > 0;
-  if ((!hasCells && table.Shapes.empty()) || !cellDscr) return 0;
+  if (!table.HasContents() || !cellDscr) return 0;
   COptionSetInForce setup(table);
 
   Step(2);
@@ -55,7 +54,11 @@ int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDsc
     DrawObjects(table, cellDscr);
 
     Step(9);
-    if (origin) {
+    if (origin && !HasSomethingToPlace(table, cellDscr)) {
+      // A table cell without members or pictures is no table: it is not placed.
+      mdlElmdscr_freeAll(&cellDscr);
+      result = 0;
+    } else if (origin) {
       if (!PlaceTableCell(table, cellDscr, *origin, setup->tableScale)) result = 0;
     } else {
       mdlOutput_prompt(kOutputPromptTableOrigin);

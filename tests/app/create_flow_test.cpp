@@ -14,6 +14,7 @@
 #include "settings/Profile.h"
 #include "sim/SimFailures.h"
 #include "sim/SimOutput.h"
+#include "sim/addin/CellRecordEncoder.h"
 #include "sim/addin/TableDescription.h"
 #include "sim/excel/SimExcel.h"
 #include "tests/app/AppTestSupport.h"
@@ -161,6 +162,71 @@ TEST_F(CreateFlowTest, AFailureWhilePreparingTheNextRangeEndsTheCommandWithItsMe
   EXPECT_EQ(nullptr, signalWindow);
   EXPECT_EQ(1, moduleIdle);
   EXPECT_EQ("default", sim::RunningCommand());
+}
+
+TEST_F(CreateFlowTest, ATransferThatLeavesNothingToDrawPlacesNoTableAndSaysSo) {
+  const std::string nothing = "The range holds nothing to draw; no table is placed.";
+  json negative = Range(1, 2);
+  negative["columnWidths"] = {-30.0, -30.0};
+  json blank = Range(2, 2);
+  blank["rows"] = json::array({json::array({json::object(), json::object()}), json::array({json::object(), json::object()})});
+  struct Case {
+    const char* what;
+    json range;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"cells no drawing can have", negative,
+       {"The cell $A$1 sent by Excel has a place or size that cannot be drawn; it is left out.",
+        "The cell $B$1 sent by Excel has a place or size that cannot be drawn; it is left out."}},
+      {"cells without text, fill or border", blank, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    sim::ClearOutputLog();
+    StartCreate();
+    ASSERT_EQ("", Send({{"ranges", {c.range}}}));
+    std::vector<std::string> leftOut;
+    for (const std::string& text : sim::OutputTexts(sim::OutputKind::Printf))
+      if (text.find("sent by Excel") != std::string::npos) leftOut.push_back(text);
+    EXPECT_EQ(c.messages, leftOut);
+    EXPECT_EQ(std::vector<std::string>{nothing}, sim::OutputTexts(sim::OutputKind::Error));
+    EXPECT_EQ(nullptr, pendingTableCell);
+    EXPECT_EQ("default", sim::RunningCommand());
+    EXPECT_EQ(1, moduleIdle);
+  }
+  EXPECT_TRUE(Elements().empty());
+
+  // Rows announced far longer than the cells sent: no row is ever complete.
+  sim::ClearOutputLog();
+  StartCreate();
+  sim::TranscriptWriter t;
+  t.Begin(1000000);
+  sim::CellDescription cell;
+  cell.address = "$A$1";
+  cell.width = cell.layoutWidth = 30;
+  cell.height = cell.layoutHeight = 10;
+  cell.text = u"lost";
+  t.Record(sim::EncodeCellRecord(cell));
+  t.End(1);
+  ASSERT_EQ("", sim::ReplayTranscript(t.frames()));
+  sim::PumpMessages();
+  EXPECT_EQ(std::vector<std::string>{nothing}, sim::OutputTexts(sim::OutputKind::Error));
+  EXPECT_EQ("default", sim::RunningCommand());
+  EXPECT_TRUE(Elements().empty());
+}
+
+TEST_F(CreateFlowTest, ARangeWithNothingToDrawIsSkippedAndTheOthersPlaced) {
+  json empty = Range(1, 1, -1, "Second");
+  empty["columnWidths"] = {-30.0};
+  StartCreate();
+  ASSERT_EQ("", Send({{"ranges", {Range(1, 1, -1, "First"), empty}}}));
+  sim::ClearOutputLog();
+  sim::SendDataPoint({0, 0, 0});
+  EXPECT_EQ(std::vector<std::string>{"The range holds nothing to draw; no table is placed."},
+            sim::OutputTexts(sim::OutputKind::Error));
+  EXPECT_EQ(1u, Elements().size());
+  EXPECT_EQ("default", sim::RunningCommand());
+  EXPECT_EQ(nullptr, pendingTableCell);
 }
 
 TEST_F(CreateFlowTest, AnOutputRequestAtTheEndOfEveryRangeStillPlacesEachTableOnce) {

@@ -63,6 +63,20 @@ TEST_F(OutputTableToDgnTest, TableWithoutCellsOrObjectsDrawsNothing) {
   }
 }
 
+TEST_F(OutputTableToDgnTest, ACellLeftEmptyByTheDrawingIsNotPlaced) {
+  AddGrid(2, 2);  // no text, fill or border: nothing to draw
+  NewTableCell();
+  DPoint3d origin{10, 20, 0};
+  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate), 0);
+  EXPECT_EQ(cell, nullptr);
+  EXPECT_TRUE(Dump()["elements"].empty());
+  // A picture is something to place, beside the cell.
+  AddPicture(0, 0, 10, 10);
+  NewTableCell();
+  EXPECT_EQ(CQVUtiMStation::OutputTableToDgn(table, cell, &origin, kFuncCreate), 1);
+  EXPECT_EQ(1u, Dump()["elements"].size());
+}
+
 TEST_F(OutputTableToDgnTest, ObjectsWithoutCellsAreDrawnInTheirOrderPicturesApart) {
   AddLine(table, 0, 30);
   CLineForTest* picture = AddLine(table, 0, 20);

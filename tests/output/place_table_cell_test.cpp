@@ -102,6 +102,9 @@ TEST_F(PlaceTableCellTest, CellIsScaledByThePlacementScaleOfTheOptions) {
     table.Setup.CellDrawingUnits = c.cellDrawingUnits;
     table.Setup.CellExcelPoints = c.cellExcelPoints;
     AddGrid(1, 1);
+    // Something to draw, or no table is placed.
+    table.Rows[0].Cells[0].Interior.ColorIndex = 6;
+    table.Rows[0].Cells[0].Interior.Color = 0x00FFFF;
     EXPECT_NEAR(CQVUtiMStation::PlacementScale(), c.k, 1e-12);
 
     DPoint3d origin{0, 0, 0};
