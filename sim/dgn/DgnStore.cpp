@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -22,6 +23,10 @@ using nlohmann::json;
 
 namespace sim {
 namespace {
+
+// Storage units per master unit, and sub-units per master unit, that any design file
+// has are far below this.
+constexpr double kMostUnitsPerMaster = 1e12;
 
 // "QVDG": marks the database as a design file of this host.
 constexpr int kApplicationId = 0x51564447;
@@ -252,6 +257,9 @@ void ReadAll(Db& db, DgnModel& m) {
   m.uorPerMaster = MetaValue<double>(meta, "uorPerMaster");
   m.subPerMaster = MetaValue<double>(meta, "subPerMaster");
   if (!(m.uorPerMaster > 0) || !(m.subPerMaster > 0)) throw std::runtime_error("its units are not positive");
+  // Far beyond any real unit: a table in such units would have no finite size.
+  if (m.uorPerMaster > kMostUnitsPerMaster || m.subPerMaster > kMostUnitsPerMaster)
+    throw std::runtime_error("its units are out of range");
   if (!StandardUnit(MetaValue<int>(meta, "masterUnit"), &m.masterUnit) ||
       !StandardUnit(MetaValue<int>(meta, "subUnit"), &m.subUnit))
     throw std::runtime_error("its units are unknown");
@@ -265,6 +273,12 @@ void ReadAll(Db& db, DgnModel& m) {
   m.activeStyle = MetaValue<Int32>(meta, "activeStyle");
   m.activeTextHeight = MetaValue<double>(meta, "activeTextHeight");
   m.activeTextWidth = MetaValue<double>(meta, "activeTextWidth");
+  if (MetaValue<long long>(meta, "activeColor") < 0 || m.activeColor > 255 ||
+      MetaValue<long long>(meta, "activeWeight") < 0 || m.activeWeight > 31)
+    throw std::runtime_error("its active colour or weight is out of range");
+  if (!std::isfinite(m.activeTextHeight) || !std::isfinite(m.activeTextWidth) || m.activeTextHeight < 0 ||
+      m.activeTextWidth < 0)
+    throw std::runtime_error("its active text size is no size");
 
   m.levels.clear();
   for (Stmt st(db, "SELECT id, name FROM levels ORDER BY rowid"); st.Next();) {
@@ -280,6 +294,11 @@ void ReadAll(Db& db, DgnModel& m) {
   for (Stmt st(db, "SELECT idx, red, green, blue FROM colors"); st.Next(); ++colors) {
     long long i = st.Int(0);
     if (i < 0 || i > 255) throw std::runtime_error("a colour index is out of range");
+    // A component that is no number from 0 to 255 would be read as another colour
+    // and saved back changed.
+    for (int c = 1; c <= 3; ++c)
+      if (!st.IsInteger(c) || st.Int(c) < 0 || st.Int(c) > 255)
+        throw std::runtime_error("colour " + std::to_string(i) + " has a component that is no number from 0 to 255");
     m.colors[i] = {static_cast<unsigned char>(st.Int(1)), static_cast<unsigned char>(st.Int(2)),
                    static_cast<unsigned char>(st.Int(3))};
   }

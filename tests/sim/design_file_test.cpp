@@ -1,4 +1,5 @@
 // The design file: identity of elements, undo, and saving and opening on disk.
+#include <filesystem>
 #include <fstream>
 
 #include "host/mselmdscr.h"
@@ -161,6 +162,49 @@ TEST_F(DesignFileTest, AMalformedRecordIsNamedByItsFilePosition) {
   sim::ResetHost();
   std::string error = sim::OpenDesignFile(path);
   EXPECT_NE(std::string::npos, error.find("file position " + std::to_string(pos))) << error;
+}
+
+TEST_F(DesignFileTest, ColoursOutOfRangeAreRefusedNotChanged) {
+  std::string path = dir.File("colours.dgn");
+  sim::NewDesignFile(path);
+  ASSERT_EQ("", sim::SaveDesignFile());
+  for (const char* value : {"300", "-1", "'red'", "2.5"}) {
+    SCOPED_TRACE(value);
+    std::string sql = std::string("sqlite3 ") + path + " \"UPDATE colors SET green = " + value + " WHERE idx = 7\"";
+    ASSERT_EQ(0, std::system(sql.c_str()));
+    const std::string before = FileBytes(path);
+    sim::ResetHost();
+    std::string error = sim::OpenDesignFile(path);
+    EXPECT_NE(std::string::npos, error.find("colour 7 has a component that is no number from 0 to 255")) << error;
+    EXPECT_EQ(before, FileBytes(path));
+  }
+}
+
+TEST_F(DesignFileTest, StoredSettingsOutOfRangeAreRefused) {
+  std::string path = dir.File("settings.dgn");
+  sim::NewDesignFile(path);
+  ASSERT_EQ("", sim::SaveDesignFile());
+  const struct {
+    const char* key;
+    const char* value;
+    const char* reason;
+  } cases[] = {
+      {"uorPerMaster", "1e308", "its units are out of range"},
+      {"activeColor", "300", "its active colour or weight is out of range"},
+      {"activeColor", "-1", "its active colour or weight is out of range"},
+      {"activeWeight", "32", "its active colour or weight is out of range"},
+      {"activeTextHeight", "-2", "its active text size is no size"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.key) + " " + c.value);
+    std::ofstream(dir.File("copy.sql")) << "UPDATE meta SET value = '" << c.value << "' WHERE key = '" << c.key << "';";
+    const std::string copy = dir.File("copy.dgn");
+    std::filesystem::copy_file(path, copy, std::filesystem::copy_options::overwrite_existing);
+    ASSERT_EQ(0, std::system(("sqlite3 " + copy + " < " + dir.File("copy.sql")).c_str()));
+    sim::ResetHost();
+    std::string error = sim::OpenDesignFile(copy);
+    EXPECT_NE(std::string::npos, error.find(c.reason)) << error;
+  }
 }
 
 TEST_F(DesignFileTest, AFileWithElementsStoredAsJsonStillOpens) {

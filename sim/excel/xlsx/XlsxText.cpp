@@ -32,6 +32,11 @@ std::string DecodeEscapedText(std::string_view text) {
   std::u16string units;
   for (size_t i = 0; i < text.size();) {
     long unit = text[i] == '_' ? EscapeAt(text.substr(i)) : -1;
+    // No cell text holds a NUL, which would end the text where the add-in sends it.
+    if (unit == 0) {
+      i += 7;
+      continue;
+    }
     if (unit >= 0) {
       units += static_cast<char16_t>(unit);
       i += 7;

@@ -85,6 +85,7 @@ TEST(XlsxText, EscapedCharacters) {
       {"_xD83D_", "\xEF\xBF\xBD"},  // half a pair
       {"_x12_", "_x12_"},
       {"_xZZZZ_", "_xZZZZ_"},
+      {"before_x0000_after", "beforeafter"},  // no cell holds a NUL: the rest is kept
   };
   for (const Case& c : cases) EXPECT_EQ(c.text, sim::DecodeEscapedText(c.written)) << c.written;
 }
