@@ -29,8 +29,8 @@ class CQVUtiMStation {
   // nothing drawn, when the table has neither cells nor drawing objects. With an
   // origin (master units) the cell is then placed there and the descriptor freed and
   // set to null; 0 when the design file did not take it. Without an origin the cell
-  // stays pending for the caller's dynamics. 1 otherwise; with an origin 0, the
-  // descriptor freed, when the drawing left nothing to place. The mode is the
+  // stays pending for the caller's dynamics. 1 otherwise; but with an origin 0, and
+  // the descriptor freed, when the drawing left nothing to place. The mode is the
   // running operation's: an update draws with the font map the table was made with.
   static int OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDscr, const DPoint3d* origin,
                               EFuncState mode);
