@@ -1,8 +1,5 @@
 #include "sim/addin/Transcript.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "automation/AddinContract.h"
 #include "platform/windows.h"
 #include "sim/platform/RegularFile.h"
@@ -20,7 +17,7 @@ void Put(std::vector<unsigned char>& out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>(v >> (8 * i)));
 }
 
-std::uint32_t Get(const std::vector<unsigned char>& in, size_t at) {
+std::uint32_t Get(std::span<const unsigned char> in, size_t at) {
   return static_cast<std::uint32_t>(in[at]) | (static_cast<std::uint32_t>(in[at + 1]) << 8) |
          (static_cast<std::uint32_t>(in[at + 2]) << 16) | (static_cast<std::uint32_t>(in[at + 3]) << 24);
 }
@@ -53,7 +50,7 @@ std::vector<unsigned char> TranscriptWriter::Bytes() const {
   return out;
 }
 
-bool ParseTranscript(const std::vector<unsigned char>& bytes, std::vector<TranscriptFrame>* frames,
+bool ParseTranscript(std::span<const unsigned char> bytes, std::vector<TranscriptFrame>* frames,
                      std::string* error) {
   frames->clear();
   if (bytes.size() < 4 || bytes[0] != 'Q' || bytes[1] != 'V' || bytes[2] != 'T' || bytes[3] != '1') {
@@ -107,7 +104,8 @@ std::string ReplayTranscriptFile(const std::string& linuxPath) {
   std::string text, reason;
   if (!ReadRegularFile(linuxPath, kMaxTranscriptBytes, &text, &reason))
     return "Cannot read the transcript " + linuxPath + ": " + reason + ".";
-  const std::vector<unsigned char> bytes(text.begin(), text.end());
+  // Parsed where it was read: a transcript may take hundreds of megabytes.
+  const std::span<const unsigned char> bytes(reinterpret_cast<const unsigned char*>(text.data()), text.size());
   std::vector<TranscriptFrame> frames;
   std::string error;
   if (!ParseTranscript(bytes, &frames, &error)) return linuxPath + ": " + error;

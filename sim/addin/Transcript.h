@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,7 @@ class TranscriptWriter : public AddinMessages {
 
 // The frames of a transcript; false with the reason (naming the frame) when the
 // bytes are not a sound transcript.
-bool ParseTranscript(const std::vector<unsigned char>& bytes, std::vector<TranscriptFrame>* frames,
+bool ParseTranscript(std::span<const unsigned char> bytes, std::vector<TranscriptFrame>* frames,
                      std::string* error);
 // Sends the frames to the signal window found by its caption, as the add-in does;
 // empty on success, else why nothing was sent.

@@ -1,6 +1,5 @@
 #include "tools/quorvelle/RecordCommand.h"
 
-#include <filesystem>
 #include <fstream>
 
 #include "sim/addin/CellRecordEncoder.h"
