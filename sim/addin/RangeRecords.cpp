@@ -62,9 +62,10 @@ void DescribeFill(const FillData& fill, CellDescription& cell) {
 
 }  // namespace
 
-CRangeRecords::CRangeRecords(const WorkbookData& book, int sheetIndex, const CellRect& range)
+CRangeRecords::CRangeRecords(const WorkbookData& book, int sheetIndex, const CellRect& range, const CellMap& cells)
     : book_(book),
       sheet_(book.sheets.at(static_cast<std::size_t>(sheetIndex))),
+      cells_(cells),
       range_(range),
       geometry_(CSheetGeometry::Of(book, sheet_)),
       rangeAddress_(AbsoluteAddressOf(range)) {
@@ -82,7 +83,7 @@ const CellRect* CRangeRecords::MergedAreaAt(int row, int column) const {
 
 // A cell without content has the format of its column, else the workbook's default.
 const CellStyle& CRangeRecords::StyleAt(int row, int column) const {
-  if (const CellData* data = sheet_.FindCell(row, column); data && data->style) return *data->style;
+  if (const CellData* data = FindCell(cells_, row, column); data && data->style) return *data->style;
   if (const ColumnData* entry = sheet_.FindColumn(column);
       entry && entry->styleIndex > 0 && static_cast<std::size_t>(entry->styleIndex) < book_.styles.size())
     return *book_.styles[static_cast<std::size_t>(entry->styleIndex)];
@@ -110,7 +111,7 @@ CellDescription CRangeRecords::Describe(int row, int column) const {
     cell.layoutHeight = areaBox.height;
   }
   const CellStyle& style = StyleAt(row, column);
-  DescribeFormat(sheet_.FindCell(row, column), style, cell);
+  DescribeFormat(FindCell(cells_, row, column), style, cell);
   DescribeBorders(row, column, style, cell);
   return cell;
 }

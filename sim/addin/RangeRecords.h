@@ -27,8 +27,10 @@ namespace sim {
 
 class CRangeRecords {
  public:
-  // The range lies on the sheet, within Excel's grid; the workbook outlives this.
-  CRangeRecords(const WorkbookData& book, int sheetIndex, const CellRect& range);
+  // The range lies on the sheet, within Excel's grid; `cells` are the sheet's cells
+  // of the range and of the rows and columns around it (ReadSheetCells). The
+  // workbook and the cells outlive this.
+  CRangeRecords(const WorkbookData& book, int sheetIndex, const CellRect& range, const CellMap& cells);
 
   const CellRect& Range() const { return range_; }
   int CellsPerRow() const { return range_.lastColumn - range_.firstColumn + 1; }
@@ -44,6 +46,7 @@ class CRangeRecords {
 
   const WorkbookData& book_;
   const SheetData& sheet_;
+  const CellMap& cells_;
   CellRect range_;
   CSheetGeometry geometry_;
   std::string rangeAddress_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/addin/RangeRecords.h"
+#include "sim/excel/xlsx/WorkbookReader.h"
 #include "sim/excel/xlsx/XlsxRanges.h"
 
 namespace sim {
@@ -71,12 +72,22 @@ bool ResolveTransferAreas(const WorkbookData& book, int sheetIndex, std::string_
   return true;
 }
 
-void SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
-               const std::string& workbookPath, AddinMessages& out) {
+CellRect AreaWithNeighbours(const CellRect& area) {
+  return CellRect{std::max(1, area.firstRow - 1), std::max(1, area.firstColumn - 1), std::min(kMaxRow, area.lastRow + 1),
+                  std::min(kMaxColumn, area.lastColumn + 1)};
+}
+
+bool SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
+               const std::string& workbookPath, AddinMessages& out, std::string* error) {
+  // Every area's cells are read before anything is sent, so that a workbook that can
+  // no longer be read sends no half a transfer.
+  std::vector<CellMap> cells(areas.size());
+  for (std::size_t i = 0; i < areas.size(); ++i)
+    if (!ReadSheetCells(book, sheetIndex, AreaWithNeighbours(areas[i]), &cells[i], error)) return false;
   out.Path(workbookPath);
   std::vector<unsigned char> record;
   for (std::size_t i = 0; i < areas.size(); ++i) {
-    CRangeRecords records(book, sheetIndex, areas[i]);
+    CRangeRecords records(book, sheetIndex, areas[i], cells[i]);
     out.Begin(records.CellsPerRow());
     for (int row = areas[i].firstRow; row <= areas[i].lastRow; ++row)
       for (int column = areas[i].firstColumn; column <= areas[i].lastColumn; ++column) {
@@ -85,6 +96,7 @@ void SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellR
       }
     out.End(i + 1 == areas.size() ? kEndFlagOutput : 0);
   }
+  return true;
 }
 
 }  // namespace sim

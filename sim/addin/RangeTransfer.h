@@ -29,7 +29,13 @@ bool ResolveTransferAreas(const WorkbookData& book, int sheetIndex, std::string_
 // The sheet's used range, or its first cell when it has no cells.
 CellRect UsedRangeOrFirstCell(const SheetData& sheet);
 
-void SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
-               const std::string& workbookPath, AddinMessages& out);
+// The cells a transfer of an area reads: the area and the rows and columns around
+// it, whose borders meet its edges.
+CellRect AreaWithNeighbours(const CellRect& area);
+
+// Sends the areas; false with a message, and nothing sent, when their cells cannot
+// be read from the workbook's file.
+bool SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
+               const std::string& workbookPath, AddinMessages& out, std::string* error);
 
 }  // namespace sim

@@ -97,7 +97,7 @@ std::shared_ptr<WorkbookState> OpenWorkbookFile(ExcelState& excel, const std::st
     return nullptr;
   }
   std::string why;
-  auto content = ReadWorkbook(ToLinuxPath(fullName), &why);
+  auto content = ReadWorkbook(ToLinuxPath(fullName), &why, WorkbookCells::OnDemand);
   if (!content) {
     *error = DamagedFileText(name, why);
     return nullptr;

@@ -28,7 +28,7 @@ inline std::shared_ptr<const sim::WorkbookData> Fixture(const std::string& name)
 // One cell of a sheet as the add-in describes it, alone in its range.
 inline sim::CellDescription DescribeCell(const sim::WorkbookData& book, const std::string& address, int sheet = 0) {
   sim::CellRect cell = sim::ParseCellRect(address).value();
-  return sim::CRangeRecords(book, sheet, cell).Describe(cell.firstRow, cell.firstColumn);
+  return sim::CRangeRecords(book, sheet, cell, book.sheets[static_cast<std::size_t>(sheet)].cells).Describe(cell.firstRow, cell.firstColumn);
 }
 
 // The messages of a transfer as a log ("path X", "begin N", "record $A$1", "end F"),

@@ -199,7 +199,7 @@ TEST(RangeRecordsTest, IndentWrapFontsAndUnderlinesComeFromTheCellsFormat) {
 TEST(RangeRecordsTest, EveryCellOfAMergedAreaCarriesTheAreaAndItsSize) {
   auto book = Fixture("merge_cells01.xlsx");  // A1:A2 ... D1:D2
   sim::CellRect range = sim::ParseCellRect("A1:D2").value();
-  sim::CRangeRecords records(*book, 0, range);
+  sim::CRangeRecords records(*book, 0, range, book->sheets[0].cells);
   CellDescription top = records.Describe(1, 2), bottom = records.Describe(2, 2);
   EXPECT_EQ("$B$1", top.address);
   EXPECT_EQ("$B$1:$B$2", top.mergeAddress);

@@ -20,7 +20,7 @@ class RangeTransferTest : public HostTest {
     std::vector<sim::CellRect> areas;
     std::string error;
     EXPECT_TRUE(sim::ResolveTransferAreas(book, sheet, reference, &areas, &error)) << error;
-    sim::SendRange(book, sheet, areas, "Z:\\books\\Book.xlsx", *messages);
+    EXPECT_TRUE(sim::SendRange(book, sheet, areas, "Z:\\books\\Book.xlsx", *messages, &error)) << error;
     return messages;
   }
 };

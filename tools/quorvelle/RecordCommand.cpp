@@ -20,7 +20,7 @@ std::string RecordRange(const RecordRequest& request) {
   std::string linuxPath = sim::ToLinuxPath(windowsPath);
   if (linuxPath.empty()) return "There is no workbook " + request.workbook + ".";
   std::string error;
-  auto book = sim::ReadWorkbook(linuxPath, &error);
+  auto book = sim::ReadWorkbook(linuxPath, &error, sim::WorkbookCells::OnDemand);
   if (!book) return "Cannot read the workbook " + request.workbook + ": " + error;
 
   int sheetIndex = book->activeTab;
@@ -41,7 +41,8 @@ std::string RecordRange(const RecordRequest& request) {
            std::to_string(sim::kMaxTranscriptBytes / kRecordFrameBytes) + " at most).";
 
   sim::TranscriptWriter transcript;
-  sim::SendRange(*book, sheetIndex, areas, windowsPath, transcript);
+  if (!sim::SendRange(*book, sheetIndex, areas, windowsPath, transcript, &error))
+    return "Cannot read the workbook " + request.workbook + ": " + error;
   std::vector<unsigned char> bytes = transcript.Bytes();
   std::ofstream file(request.out, std::ios::binary);
   if (!file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))

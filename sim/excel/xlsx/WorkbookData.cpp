@@ -16,22 +16,14 @@ const std::string& CellData::NumberFormat() const {
   return style ? style->numberFormat : kGeneral;
 }
 
-const CellData* SheetData::FindCell(int row, int column) const {
+const CellData* FindCell(const CellMap& cells, int row, int column) {
   auto found = cells.find(CellRef{row, column});
   return found == cells.end() ? nullptr : &found->second;
 }
 
-std::optional<CellRect> SheetData::UsedRange() const {
-  if (dimension) return dimension;
-  if (cells.empty()) return std::nullopt;
-  CellRect used{cells.begin()->first.row, cells.begin()->first.column, cells.rbegin()->first.row,
-                cells.begin()->first.column};
-  for (const auto& [ref, cell] : cells) {
-    used.firstColumn = std::min(used.firstColumn, ref.column);
-    used.lastColumn = std::max(used.lastColumn, ref.column);
-  }
-  return used;
-}
+const CellData* SheetData::FindCell(int row, int column) const { return sim::FindCell(cells, row, column); }
+
+std::optional<CellRect> SheetData::UsedRange() const { return dimension ? dimension : cellSpan; }
 
 const CellRect* SheetData::MergedAreaAt(int row, int column) const {
   for (const CellRect& area : mergedCells)

@@ -151,11 +151,16 @@ struct RowData {
   bool hidden = false;
 };
 
+using CellMap = std::map<CellRef, CellData>;
+const CellData* FindCell(const CellMap& cells, int row, int column);
+
 struct SheetData {
   std::string name;
   std::string state = "visible";  // "visible", "hidden", "veryHidden"
   std::string kind = "worksheet";  // or "chartsheet", "dialogsheet", "macrosheet": those hold no cells here
-  std::map<CellRef, CellData> cells;
+  std::string partName;              // the worksheet part of the workbook file
+  CellMap cells;                     // the cells kept when the workbook was read
+  std::optional<CellRect> cellSpan;  // the span of all the cells the part holds, kept or not
   std::optional<CellRect> dimension;  // <dimension> as the file gives it
   std::optional<double> defaultColWidth;  // characters, sheetFormatPr defaultColWidth
   int baseColWidth = 8;                   // characters, sheetFormatPr baseColWidth
@@ -167,7 +172,7 @@ struct SheetData {
 
   const CellData* FindCell(int row, int column) const;
   // The rectangle of the used cells: <dimension> when the file gives one, else the
-  // span of the cells read; none for a sheet without cells.
+  // span of the cells; none for a sheet without cells.
   std::optional<CellRect> UsedRange() const;
   // The merged area holding the cell, or null.
   const CellRect* MergedAreaAt(int row, int column) const;
@@ -182,8 +187,15 @@ struct DefinedName {
   bool hidden = false;
 };
 
+// Where the cells of a workbook read without them are read from again.
+struct WorkbookSource;
+
 struct WorkbookData {
   std::string fullPath;  // the file it was read from; empty when read from memory
+  // Whether each sheet's `cells` holds all its cells; when not, the cells of a range
+  // are read from `source` when they are needed (ReadSheetCells).
+  bool cellsKept = true;
+  std::shared_ptr<WorkbookSource> source;
   std::vector<SheetData> sheets;  // in tab order
   std::vector<DefinedName> definedNames;
   bool date1904 = false;

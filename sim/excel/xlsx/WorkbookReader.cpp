@@ -1,8 +1,11 @@
 #include "sim/excel/xlsx/WorkbookReader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <system_error>
+#include <type_traits>
 
 #include "sim/excel/xlsx/XlsxColors.h"
 #include "sim/excel/xlsx/XlsxPackage.h"
@@ -12,6 +15,17 @@
 #include "sim/excel/xlsx/XlsxXml.h"
 
 namespace sim {
+
+// What reading cells again needs: the open package and what the cells refer to.
+struct WorkbookSource {
+  std::mutex mutex;  // the package reads one part at a time
+  CXlsxPackage package;
+  WorkbookColors colors;
+  WorkbookStyles styles;
+  std::string sharedStringsPart;
+  std::size_t sharedStringCount = 0;
+};
+
 namespace {
 
 using Relationships = std::map<std::string, Relationship>;
@@ -68,7 +82,31 @@ bool ReadStylesPart(CXlsxPackage& package, const Relationships& workbookRels, Wo
   return ReadXmlPart(package, stylesPart, &xml, error) && ReadStyles(&xml, colors, styles, error);
 }
 
-bool ReadPackage(CXlsxPackage& package, WorkbookData* book, std::string* error) {
+// Gives the kept cells that refer to shared strings their texts, reading only those.
+bool ResolveSharedTexts(WorkbookSource& source, SheetReadContext& context, std::string* error) {
+  if (context.sharedTexts.empty()) return true;
+  std::vector<bool> wanted(source.sharedStringCount);
+  for (const auto& [cell, index] : context.sharedTexts) wanted[index] = true;
+  std::vector<std::size_t> indices;  // of the texts read, in order
+  for (std::size_t i = 0; i < wanted.size(); ++i)
+    if (wanted[i]) indices.push_back(i);
+  std::size_t count = 0;
+  std::vector<std::shared_ptr<const CellText>> texts;
+  if (!ReadSharedStrings(source.package, source.sharedStringsPart, source.colors, source.styles.defaultFont, wanted,
+                         &count, &texts, error))
+    return false;
+  if (count != source.sharedStringCount || texts.size() != indices.size()) {
+    *error = "The workbook part " + source.sharedStringsPart + " has changed since the workbook was opened.";
+    return false;
+  }
+  for (const auto& [cell, index] : context.sharedTexts)
+    cell->text = texts[static_cast<std::size_t>(std::lower_bound(indices.begin(), indices.end(), index) - indices.begin())];
+  context.sharedTexts.clear();
+  return true;
+}
+
+bool ReadPackage(WorkbookSource& source, WorkbookCells cells, WorkbookData* book, std::string* error) {
+  CXlsxPackage& package = source.package;
   Relationships packageRels, workbookRels;
   if (!package.Relationships("", &packageRels, error)) return false;
   std::string workbookPart = TargetOfType(packageRels, "officeDocument", package, "xl/workbook.xml");
@@ -83,26 +121,26 @@ bool ReadPackage(CXlsxPackage& package, WorkbookData* book, std::string* error) 
   pugi::xml_node workbookRoot = Root(workbook);
   ReadWorkbookProperties(workbookRoot, book);
 
-  WorkbookColors colors;
-  WorkbookStyles styles;
-  if (!ReadThemePart(package, workbookRels, &colors, error) ||
-      !ReadStylesPart(package, workbookRels, &colors, &styles, error))
+  if (!ReadThemePart(package, workbookRels, &source.colors, error) ||
+      !ReadStylesPart(package, workbookRels, &source.colors, &source.styles, error))
     return false;
-  book->styles = styles.cellStyles;
-  book->defaultFont = styles.defaultFont;
+  book->styles = source.styles.cellStyles;
+  book->defaultFont = source.styles.defaultFont;
 
-  SharedStrings strings;
-  std::string stringsPart = TargetOfType(workbookRels, "sharedStrings", package, "");
-  if (!stringsPart.empty()) {
-    XmlPart stringsXml;
-    if (!ReadXmlPart(package, stringsPart, &stringsXml, error) ||
-        !ReadSharedStrings(stringsXml, colors, styles.defaultFont, &strings, error))
+  source.sharedStringsPart = TargetOfType(workbookRels, "sharedStrings", package, "");
+  if (!source.sharedStringsPart.empty()) {
+    std::vector<std::shared_ptr<const CellText>> none;
+    if (!ReadSharedStrings(package, source.sharedStringsPart, source.colors, source.styles.defaultFont, {},
+                           &source.sharedStringCount, &none, error))
       return false;
   }
 
-  SheetReadContext context{colors, styles, strings};
+  // Cells waiting for their shared strings are pointed to until all sheets are read.
+  static_assert(std::is_nothrow_move_constructible_v<SheetData>, "sheets move with their cells");
+  SheetReadContext context{source.colors, source.styles, source.sharedStringCount};
+  context.keep.all = cells == WorkbookCells::All;
   for (pugi::xml_node entry : Children(Child(workbookRoot, "sheets"), "sheet")) {
-    SheetData sheet;
+    SheetData& sheet = book->sheets.emplace_back();
     sheet.name = Attr(entry, "name").value();
     if (pugi::xml_attribute state = Attr(entry, "state")) sheet.state = state.value();
     auto rel = workbookRels.find(Attr(entry, "id").value());
@@ -112,38 +150,62 @@ bool ReadPackage(CXlsxPackage& package, WorkbookData* book, std::string* error) 
     }
     sheet.kind = rel->second.type;
     if (sheet.kind == "worksheet") {
-      XmlPart sheetXml;
-      if (!ReadXmlPart(package, rel->second.target, &sheetXml, error) ||
-          !ReadSheet(sheetXml, rel->second.target, &context, &sheet, error))
-        return false;
+      sheet.partName = rel->second.target;
+      if (!ReadSheet(package, sheet.partName, &context, &sheet, error)) return false;
     }
-    book->sheets.push_back(std::move(sheet));
   }
   if (book->sheets.empty()) {
     *error = "The workbook has no sheets.";
     return false;
   }
   if (book->activeTab >= static_cast<int>(book->sheets.size())) book->activeTab = 0;
-  return ReadLastModified(package, packageRels, book, error);
+  book->cellsKept = cells == WorkbookCells::All;
+  return ResolveSharedTexts(source, context, error) && ReadLastModified(package, packageRels, book, error);
 }
 
 }  // namespace
 
-std::shared_ptr<const WorkbookData> ReadWorkbook(const std::string& linuxPath, std::string* error) {
-  CXlsxPackage package;
+std::shared_ptr<const WorkbookData> ReadWorkbook(const std::string& linuxPath, std::string* error,
+                                                 WorkbookCells cells) {
+  auto source = std::make_shared<WorkbookSource>();
   auto book = std::make_shared<WorkbookData>();
   std::error_code ignored;
   std::filesystem::path full = std::filesystem::absolute(linuxPath, ignored);
   book->fullPath = full.empty() ? linuxPath : full.lexically_normal().string();
-  if (!package.OpenFile(linuxPath, error) || !ReadPackage(package, book.get(), error)) return nullptr;
+  if (!source->package.OpenFile(linuxPath, error) || !ReadPackage(*source, cells, book.get(), error)) return nullptr;
+  if (cells == WorkbookCells::OnDemand) book->source = std::move(source);
   return book;
 }
 
 std::shared_ptr<const WorkbookData> ReadWorkbookFromMemory(const void* data, std::size_t size, std::string* error) {
-  CXlsxPackage package;
+  WorkbookSource source;
   auto book = std::make_shared<WorkbookData>();
-  if (!package.OpenMemory(data, size, error) || !ReadPackage(package, book.get(), error)) return nullptr;
+  if (!source.package.OpenMemory(data, size, error) || !ReadPackage(source, WorkbookCells::All, book.get(), error))
+    return nullptr;
   return book;
+}
+
+bool ReadSheetCells(const WorkbookData& book, int sheetIndex, const CellRect& area, CellMap* cells,
+                    std::string* error) {
+  cells->clear();
+  const SheetData& sheet = book.sheets.at(static_cast<std::size_t>(sheetIndex));
+  if (book.cellsKept || !book.source || sheet.partName.empty()) {
+    for (auto it = sheet.cells.lower_bound(CellRef{area.firstRow, area.firstColumn});
+         it != sheet.cells.end() && it->first.row <= area.lastRow; ++it)
+      if (area.Contains(it->first.row, it->first.column)) cells->insert(*it);
+    return true;
+  }
+  WorkbookSource& source = *book.source;
+  std::lock_guard<std::mutex> lock(source.mutex);
+  source.package.StartReading();
+  SheetData again;
+  SheetReadContext context{source.colors, source.styles, source.sharedStringCount};
+  context.keep.area = area;
+  if (!ReadSheet(source.package, sheet.partName, &context, &again, error) ||
+      !ResolveSharedTexts(source, context, error))
+    return false;
+  *cells = std::move(again.cells);
+  return true;
 }
 
 }  // namespace sim

@@ -12,9 +12,21 @@
 
 namespace sim {
 
-// The workbook in the file at a Linux path; null with a message in *error.
-std::shared_ptr<const WorkbookData> ReadWorkbook(const std::string& linuxPath, std::string* error);
-// The same from the bytes of a workbook file.
+// What a reading keeps of the cells: all of them in each sheet, or none, the cells of
+// a range being read again from the file when they are needed. Either way every cell
+// is read and checked at once.
+enum class WorkbookCells { All, OnDemand };
+
+// The workbook in the file at a Linux path; null with a message in *error. Read on
+// demand, the file is held open for as long as the workbook is.
+std::shared_ptr<const WorkbookData> ReadWorkbook(const std::string& linuxPath, std::string* error,
+                                                 WorkbookCells cells = WorkbookCells::All);
+// The same from the bytes of a workbook file, all cells kept.
 std::shared_ptr<const WorkbookData> ReadWorkbookFromMemory(const void* data, std::size_t size, std::string* error);
+
+// The cells of a sheet within an area: those kept, or read again from the file. False
+// with a message when the file can no longer be read.
+bool ReadSheetCells(const WorkbookData& book, int sheetIndex, const CellRect& area, CellMap* cells,
+                    std::string* error);
 
 }  // namespace sim

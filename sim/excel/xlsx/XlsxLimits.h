@@ -11,6 +11,17 @@ namespace sim {
 constexpr std::size_t kMaxWorkbookEntries = 10000;
 constexpr std::uint64_t kMaxEntryBytes = 256ull << 20;   // one part, uncompressed
 constexpr std::uint64_t kMaxTotalBytes = 1ull << 30;     // all parts read, uncompressed
+// Parts read whole into a tree (all but worksheets and shared strings, which are
+// streamed): a tree takes many times the bytes of its text.
+constexpr std::uint64_t kMaxWholePartBytes = 16ull << 20;
+// Markup or text between two '>' of a streamed part: what the XML parser holds at
+// once. No tag or cell text of a real workbook comes near it.
+constexpr std::size_t kMaxXmlTokenBytes = 1u << 20;
+// Kept for a whole element of a streamed part (a cell with its rich text, a shared
+// string): elements, attributes and texts.
+constexpr std::size_t kMaxElementNodes = 1u << 20;
+// Rows with a format of their own and merged areas, in the whole workbook.
+constexpr std::size_t kMaxRowFormatsAndMerges = 2000000;
 // Parts of ordinary workbooks compress well, but not this well: beyond it lies a
 // zip bomb. Small parts are let through whatever their ratio.
 constexpr std::uint64_t kMaxCompressionRatio = 200;

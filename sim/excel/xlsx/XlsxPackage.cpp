@@ -178,37 +178,34 @@ std::optional<std::int64_t> CXlsxPackage::Find(std::string_view partName) const 
 
 bool CXlsxPackage::Has(std::string_view partName) const { return Find(partName).has_value(); }
 
-std::optional<std::string> CXlsxPackage::Read(std::string_view partName, std::string* error) {
+bool CXlsxPackage::ReadStream(std::string_view partName, const std::function<bool(const char*, std::size_t)>& sink,
+                              std::string* error) {
   std::optional<std::int64_t> index = Find(partName);
   std::string part(partName);
   if (!index) {
     *error = "The workbook has no part " + part + ".";
-    return std::nullopt;
+    return false;
   }
   zip_stat_t stat;
   zip_stat_init(&stat);
   if (zip_stat_index(archive_, *index, 0, &stat) != 0) {
     *error = "The workbook part " + part + " cannot be read: the archive is damaged.";
-    return std::nullopt;
+    return false;
   }
   // The declared sizes only help to refuse early; the bytes are counted as they come.
   std::uint64_t declared = (stat.valid & ZIP_STAT_SIZE) ? stat.size : 0;
   std::uint64_t compressed = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
   std::string tooLarge = "The workbook part " + part + " is larger than " + Mib(kMaxEntryBytes) + ".";
-  std::string tooMuch = "The workbook's parts are larger than " + Mib(kMaxTotalBytes) + " in all.";
-  std::string bomb = "The workbook part " + part + " expands more than " + std::to_string(kMaxCompressionRatio) +
-                     " times its compressed size.";
   if (declared > kMaxEntryBytes) {
     *error = tooLarge;
-    return std::nullopt;
+    return false;
   }
   zip_file_t* file = zip_fopen_index(archive_, *index, 0);
   if (!file) {
     *error = "The workbook part " + part + " cannot be read: " + zip_strerror(archive_) + ".";
-    return std::nullopt;
+    return false;
   }
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(std::min<std::uint64_t>(declared, 1 << 20)));
+  std::uint64_t size = 0;
   char chunk[65536];
   bool ok = true;
   for (;;) {
@@ -219,23 +216,39 @@ std::optional<std::string> CXlsxPackage::Read(std::string_view partName, std::st
       break;
     }
     if (got == 0) break;
-    std::uint64_t size = bytes.size() + static_cast<std::uint64_t>(got);
+    size += static_cast<std::uint64_t>(got);
+    totalRead_ += static_cast<std::uint64_t>(got);
     if (size > kMaxEntryBytes) {
       *error = tooLarge;
       ok = false;
-    } else if (totalRead_ + size > kMaxTotalBytes) {
-      *error = tooMuch;
+    } else if (totalRead_ > kMaxTotalBytes) {
+      *error = "The workbook's parts are larger than " + Mib(kMaxTotalBytes) + " in all.";
       ok = false;
     } else if (size > kRatioCheckedAbove && size / kMaxCompressionRatio > compressed) {
-      *error = bomb;
+      *error = "The workbook part " + part + " expands more than " + std::to_string(kMaxCompressionRatio) +
+               " times its compressed size.";
       ok = false;
     }
-    if (!ok) break;
-    bytes.append(chunk, static_cast<size_t>(got));
+    if (!ok || !sink(chunk, static_cast<std::size_t>(got))) {
+      ok = false;
+      break;
+    }
   }
   zip_fclose(file);
-  if (!ok) return std::nullopt;
-  totalRead_ += bytes.size();
+  return ok;
+}
+
+std::optional<std::string> CXlsxPackage::Read(std::string_view partName, std::string* error) {
+  std::string bytes;
+  const auto keep = [&](const char* data, std::size_t size) {
+    if (bytes.size() + size > kMaxWholePartBytes) {
+      *error = "The workbook part " + std::string(partName) + " is larger than " + Mib(kMaxWholePartBytes) + ".";
+      return false;
+    }
+    bytes.append(data, size);
+    return true;
+  };
+  if (!ReadStream(partName, keep, error)) return std::nullopt;
   return bytes;
 }
 

@@ -6,6 +6,7 @@
 #include <zip.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -31,8 +32,18 @@ class CXlsxPackage {
   bool OpenMemory(const void* data, std::size_t size, std::string* error);
 
   bool Has(std::string_view partName) const;
-  // The part's bytes; none with a message when it is missing, damaged or past a bound.
+  // The part's bytes, for the parts that are read whole (all but worksheets and
+  // shared strings, which are streamed); none with a message when it is missing,
+  // damaged or past a bound, kMaxWholePartBytes among them.
   std::optional<std::string> Read(std::string_view partName, std::string* error);
+  // Hands the part's bytes to the sink as they are inflated, chunk by chunk; false
+  // with a message when it is missing, damaged or past a bound, or when the sink
+  // returns false (having said why).
+  bool ReadStream(std::string_view partName, const std::function<bool(const char*, std::size_t)>& sink,
+                  std::string* error);
+  // Starts a new count of the bytes read against kMaxTotalBytes: each reading of the
+  // workbook (opening it, or reading cells of a range again) has its own.
+  void StartReading() { totalRead_ = 0; }
   // The relationships of a part ("" for the package's own), by id; empty when the
   // part has none. False with a message when they are present but unreadable.
   bool Relationships(std::string_view partName, std::map<std::string, Relationship>* out, std::string* error);

@@ -2,6 +2,7 @@
 
 #include "sim/Strings.h"
 #include "sim/excel/xlsx/XlsxLimits.h"
+#include "sim/excel/xlsx/XlsxStream.h"
 #include "sim/excel/xlsx/XlsxStyles.h"
 #include "sim/excel/xlsx/XlsxXml.h"
 
@@ -63,16 +64,40 @@ std::shared_ptr<const CellText> ReadCellText(pugi::xml_node element, const Workb
   return text;
 }
 
-bool ReadSharedStrings(const XmlPart& part, const WorkbookColors& colors, const FontData& defaultFont,
-                       SharedStrings* out, std::string* error) {
-  for (pugi::xml_node si : Children(Root(part), "si")) {
-    if (out->size() >= kMaxSharedStrings) {
-      *error = "The workbook has more than " + std::to_string(kMaxSharedStrings) + " shared strings.";
-      return false;
+bool ReadSharedStrings(CXlsxPackage& package, std::string_view partName, const WorkbookColors& colors,
+                       const FontData& defaultFont, const std::vector<bool>& wanted, std::size_t* count,
+                       std::vector<std::shared_ptr<const CellText>>* texts, std::string* error) {
+  class Visitor : public XmlStreamVisitor {
+   public:
+    Visitor(const WorkbookColors& colors, const FontData& font, const std::vector<bool>& wanted, std::size_t* count,
+            std::vector<std::shared_ptr<const CellText>>* texts)
+        : colors_(colors), font_(font), wanted_(wanted), count_(*count), texts_(*texts) {}
+    Take Enter(int depth, std::string_view name, std::string* error) override {
+      if (depth == 1) return Take::Descend;
+      if (depth > 2 || name != "si") return Take::Ignore;
+      if (count_ >= kMaxSharedStrings) {
+        *error = "The workbook has more than " + std::to_string(kMaxSharedStrings) + " shared strings.";
+        return Take::Refuse;
+      }
+      const std::size_t index = count_++;
+      return index < wanted_.size() && wanted_[index] ? Take::Whole : Take::Ignore;
     }
-    out->push_back(ReadCellText(si, colors, defaultFont));
-  }
-  return true;
+    bool Visit(pugi::xml_node si, int, std::string*) override {
+      texts_.push_back(ReadCellText(si, colors_, font_));
+      return true;
+    }
+
+   private:
+    const WorkbookColors& colors_;
+    const FontData& font_;
+    const std::vector<bool>& wanted_;
+    std::size_t& count_;
+    std::vector<std::shared_ptr<const CellText>>& texts_;
+  };
+  *count = 0;
+  texts->clear();
+  Visitor visitor(colors, defaultFont, wanted, count, texts);
+  return StreamXmlPart(package, partName, visitor, error);
 }
 
 }  // namespace sim

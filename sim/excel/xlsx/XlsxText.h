@@ -14,17 +14,19 @@
 
 namespace sim {
 
-struct XmlPart;
-
-using SharedStrings = std::vector<std::shared_ptr<const CellText>>;
+class CXlsxPackage;
 
 // An <si> or <is> element. Phonetic guides are not part of the text.
 std::shared_ptr<const CellText> ReadCellText(pugi::xml_node element, const WorkbookColors& colors,
                                              const FontData& defaultFont);
 
-// False with a message naming the bound when there are more than kMaxSharedStrings.
-bool ReadSharedStrings(const XmlPart& part, const WorkbookColors& colors, const FontData& defaultFont,
-                       SharedStrings* out, std::string* error);
+// Streams the shared strings part: counts its strings into *count and makes the
+// texts of those whose index is marked in `wanted` (none when it is empty), in
+// index order into *texts. False with a message when the part cannot be read or has
+// more than kMaxSharedStrings.
+bool ReadSharedStrings(CXlsxPackage& package, std::string_view partName, const WorkbookColors& colors,
+                       const FontData& defaultFont, const std::vector<bool>& wanted, std::size_t* count,
+                       std::vector<std::shared_ptr<const CellText>>* texts, std::string* error);
 
 // Characters XML cannot carry are written as _xHHHH_ (and "_" before such a
 // pattern as _x005F_); this gives the text back.
