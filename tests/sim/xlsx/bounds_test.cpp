@@ -101,6 +101,43 @@ TEST(XlsxBounds, DeepNestingIsRefused) {
   EXPECT_TRUE(ReadParts(parts, &error)) << error;
 }
 
+// Worksheets and shared strings are streamed: what the parser and the reader hold at
+// once is bounded, whatever the size of the part.
+TEST(XlsxBounds, StreamedPartsHoldLittleAtOnce) {
+  const std::string tooLong = "has an XML tag, comment or text of more than 1 MiB.";
+  const std::string long1 = std::string((1 << 20) + 10, 'x');
+  std::string runs;
+  for (std::size_t i = 0; i <= sim::kMaxElementNodes / 3; ++i) runs += "<r><t>x</t></r>";
+  struct Case {
+    std::string sheetData;
+    std::string message;
+  } cases[] = {
+      {"<row r='1'><c r='A1' foo='>" + long1 + "'/></row>", tooLong},
+      {"<!--" + long1 + ">-->", tooLong},
+      {"<row r='1'><c r='A1' t='inlineStr'><is><t>" + long1 + "</t></is></c></row>", tooLong},
+      {"<row r='1'><c r='A1' t='inlineStr'><is>" + runs + "</is></c></row>",
+       "has an element holding more than 1048576 XML nodes."},
+  };
+  for (const Case& c : cases) {
+    std::vector<sim::ZipEntry> entries = sim::MinimalWorkbookEntries({.sheetData = c.sheetData});
+    for (auto& entry : entries) entry.compressed = false;  // as large as they are
+    const std::string message = Refusal(Zip(entries));
+    EXPECT_NE(std::string::npos, message.find(c.message)) << message.substr(0, 200);
+  }
+  // Entities a part declares for itself are never expanded.
+  std::vector<sim::ZipEntry> entries = sim::MinimalWorkbookEntries({.sheetData = "<row r='1'><c r='A1' t='str'><v>&a;</v></c></row>"});
+  entries[4].bytes = "<!DOCTYPE worksheet [<!ENTITY a 'aaaaaaaaaa'>]>" + entries[4].bytes;
+  EXPECT_EQ("The workbook part xl/worksheets/sheet1.xml declares XML entities, which no workbook does.",
+            Refusal(Zip(entries)));
+  // A cell text of a real size, and markup that only looks like a long tag, pass.
+  std::string error;
+  auto book = ReadParts({.sheetData = "<row r='1'><c r='A1' t='inlineStr'><is><t>" + std::string(32767, 'y') +
+                                      "</t></is></c></row><!-- > -->"},
+                        &error);
+  ASSERT_TRUE(book) << error;
+  EXPECT_EQ(32767u, book->sheets[0].FindCell(1, 1)->Text().size());
+}
+
 TEST(XlsxBounds, TooManyStyles) {
   sim::MinimalWorkbookParts parts;
   std::string xfs;

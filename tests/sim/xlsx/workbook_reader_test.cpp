@@ -1,5 +1,6 @@
 // Workbooks as a whole: every real workbook opens, with its sheets, names, dates and
 // cell values.
+#include <algorithm>
 #include <filesystem>
 
 #include "tests/sim/xlsx/XlsxTestSupport.h"
@@ -20,6 +21,44 @@ TEST(WorkbookReader, EveryFixtureWorkbookOpens) {
     ++opened;
   }
   EXPECT_GT(opened, 0);
+}
+
+// Opened as the stand-in Excel opens it, a workbook keeps no cells; those of a range
+// are read again from its file and are the very cells of a reading that keeps all.
+TEST(WorkbookReader, CellsReadOnDemandAreTheCellsOfTheWholeReading) {
+  const auto same = [](const sim::CellData& a, const sim::CellData& b) {
+    return a.kind == b.kind && a.number == b.number && a.Text() == b.Text() && a.styleIndex == b.styleIndex &&
+           a.hasFormula == b.hasFormula && (a.text ? a.text->runs.size() : 0) == (b.text ? b.text->runs.size() : 0);
+  };
+  for (const auto& entry : std::filesystem::directory_iterator(QV_SOURCE_DIR "/tests/fixtures/xlsx")) {
+    if (entry.path().extension() != ".xlsx") continue;
+    const std::string name = entry.path().filename().string();
+    std::string error;
+    auto whole = sim::ReadWorkbook(entry.path().string(), &error);
+    auto onDemand = sim::ReadWorkbook(entry.path().string(), &error, sim::WorkbookCells::OnDemand);
+    ASSERT_TRUE(whole && onDemand) << name << ": " << error;
+    for (std::size_t i = 0; i < whole->sheets.size(); ++i) {
+      const sim::SheetData& sheet = whole->sheets[i];
+      EXPECT_TRUE(onDemand->sheets[i].cells.empty()) << name;
+      EXPECT_EQ(sheet.UsedRange(), onDemand->sheets[i].UsedRange()) << name;
+      if (sheet.cells.empty()) continue;
+      // Every cell but those of the first row and column of the used range.
+      sim::CellRect area = *sheet.cellSpan;
+      area.firstRow = std::min(area.lastRow, area.firstRow + 1);
+      area.firstColumn = std::min(area.lastColumn, area.firstColumn + 1);
+      sim::CellMap cells;
+      ASSERT_TRUE(sim::ReadSheetCells(*onDemand, static_cast<int>(i), area, &cells, &error)) << name << ": " << error;
+      std::size_t expected = 0;
+      for (const auto& [ref, cell] : sheet.cells) {
+        if (!area.Contains(ref.row, ref.column)) continue;
+        ++expected;
+        const sim::CellData* again = sim::FindCell(cells, ref.row, ref.column);
+        ASSERT_TRUE(again) << name << " " << sheet.name << " " << ref.row << "," << ref.column;
+        EXPECT_TRUE(same(cell, *again)) << name << " " << sheet.name << " " << ref.row << "," << ref.column;
+      }
+      EXPECT_EQ(expected, cells.size()) << name << " " << sheet.name;
+    }
+  }
 }
 
 TEST(WorkbookReader, SheetsInTabOrderWithTheirCells) {
