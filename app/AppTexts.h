@@ -53,4 +53,3 @@ constexpr char kProjectWiseNotLoaded[] = "Cannot load Quorvelle for ProjectWise 
 constexpr char kProjectWiseClassKey[] = "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
 constexpr char kProjectWiseProgId[] = "QuorvellePW.Connect";
 constexpr char kProjectWiseInterface[] = "{4F0485EF-CBC0-4A33-8DE9-253CF76D5F64}";
-constexpr char kExcelProgId[] = "Excel.Application";

@@ -9,6 +9,8 @@
 #include "app/Lifecycle.h"
 #include "app/SignalDlg.h"
 #include "automation/ComError.h"
+#include "excel/ExcelTexts.h"
+#include "excel/ExcelUtils.h"
 #include "host/msoutput.h"
 #include "output/CompletionBar.h"
 #include "platform/msgbox.h"
@@ -17,17 +19,6 @@
 #include "support/SupportTexts.h"
 
 namespace {
-
-// The leading integer of a version text ("16.0" gives 16).
-int LeadingInteger(const std::string& text) {
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') break;
-    value = value * 10 + (c - '0');
-    if (value > 100000) break;
-  }
-  return value;
-}
 
 DWORD SystemMajorVersion() {
   OSVERSIONINFOEXA info;
@@ -78,7 +69,7 @@ int CSignalDlg::LaunchExcel(HRESULT* status) {
   if (status) *status = hr;
   if (hr != S_OK || !app) return 0;
   excelApp = app;
-  excelVersion = LeadingInteger(excelApp->Version());
+  excelVersion = ExcelUtils::LeadingInteger(excelApp->Version());
   return 1;
 }
 

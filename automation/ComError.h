@@ -1,4 +1,7 @@
-// An automation error as Excel raises it: a status code and its message text.
+// The failures of automation calls. A raw COM error is a status code and its message
+// text; the framework's dispatch exception is a server's own failure (Excel's status
+// code and description, as it raises them for a file it cannot find or a range it
+// cannot select), and is a COM error too to code that does not tell them apart.
 #pragma once
 
 #include <cstdio>
@@ -22,4 +25,9 @@ class _com_error {
  private:
   HRESULT hr_;
   std::string message_;
+};
+
+class COleDispatchException : public _com_error {
+ public:
+  using _com_error::_com_error;
 };

@@ -1,6 +1,7 @@
 // Excel's object model as the module drives it by automation: the objects and
-// members the module calls, typed. Every call may fail; failures arrive as
-// _com_error carrying Excel's status code and message, as Excel raises them. An
+// members the module calls, typed. Every call may fail: Excel's own failures arrive
+// as COleDispatchException, failures of the call itself (Excel gone, an index out of
+// range, a wrong argument) as _com_error; both carry the status code and message. An
 // object that does not exist (no active workbook, no such add-in) is a null pointer.
 // A build against Excel binds these to IDispatch calls by DISPID; the stand-in Excel
 // implements them directly.

@@ -13,6 +13,7 @@ const char kSetInstalledFailedText[] = "Unable to set the Installed property of 
 const char kNotVisibleToUserText[] = "Excel is not on the screen.";
 const char kNotInteractiveText[] = "Excel does not respond to the keyboard or the mouse.";
 const char kReferenceNotValidText[] = "Reference isn't valid.";
+const char kInvalidProcedureCallText[] = "Invalid procedure call or argument";
 
 std::string FileNotFoundText(const std::string& path) {
   return "Sorry, we couldn't find " + path + ". Is it possible it was moved, renamed or deleted?";
@@ -39,6 +40,6 @@ void RaiseDisconnected() { Raise(kDisconnected, "The object invoked has disconne
 
 void RaiseBadIndex() { Raise(kBadIndex, "Invalid index."); }
 
-void RaiseExcelError(const std::string& message) { Raise(kExcelError, message); }
+void RaiseExcelError(const std::string& message, HRESULT status) { throw COleDispatchException(status, message); }
 
 }  // namespace sim

@@ -32,7 +32,8 @@ std::string DamagedFileText(const std::string& fileName, const std::string& reas
 // A call on Excel after it ended, or on a workbook after it was closed.
 [[noreturn]] void RaiseDisconnected();
 [[noreturn]] void RaiseBadIndex();
-[[noreturn]] void RaiseExcelError(const std::string& message);
+// Excel's own failure, raised as the dispatch exception Excel's errors arrive as.
+[[noreturn]] void RaiseExcelError(const std::string& message, HRESULT status = kExcelError);
 
 // Excel's texts of failures without a name.
 extern const char kRangeFailedText[];
@@ -43,5 +44,6 @@ extern const char kSetInstalledFailedText[];
 extern const char kNotVisibleToUserText[];
 extern const char kNotInteractiveText[];
 extern const char kReferenceNotValidText[];
+extern const char kInvalidProcedureCallText[];
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 // closed, as references into a real Excel do.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,7 +32,9 @@ struct WorksheetState {
 struct WorkbookState {
   std::string fullName;  // canonical path; "BookN" for a workbook never saved
   std::string name;
-  std::optional<ExcelDate> lastSaveTime;  // none for a workbook never saved
+  // Built-in document properties with a value, by name: texts, and dates as automation
+  // dates. A workbook never saved has none, not even a save time.
+  std::map<std::string, ExcelVariant, std::less<>> properties;
   // The cells, formats and names read from its file; null for a workbook never saved.
   std::shared_ptr<const WorkbookData> content;
   std::vector<std::shared_ptr<WorksheetState>> sheets;

@@ -6,6 +6,21 @@
 namespace sim {
 namespace {
 
+// The names of Excel's built-in document properties.
+constexpr const char* kBuiltinDocumentProperties[] = {
+    "Title", "Subject", "Author", "Keywords", "Comments", "Template", "Last Author", "Revision Number",
+    "Application Name", "Last Print Date", "Creation Date", "Last Save Time", "Total Editing Time",
+    "Number of Pages", "Number of Words", "Number of Characters", "Security", "Category", "Format", "Manager",
+    "Company", "Number of Bytes", "Number of Lines", "Number of Paragraphs", "Number of Slides", "Number of Notes",
+    "Number of Hidden Slides", "Number of Multimedia Clips", "Hyperlink base", "Number of Characters (with spaces)",
+    "Content type", "Content status", "Language", "Document version"};
+
+bool IsBuiltinDocumentProperty(const std::string& name) {
+  for (const char* known : kBuiltinDocumentProperties)
+    if (EqualsIgnoringCase(known, name)) return true;
+  return false;
+}
+
 class StandInSheets : public ExcelSheets {
  public:
   StandInSheets(ExcelStatePtr excel, WorkbookStatePtr book) : excel_(std::move(excel)), book_(std::move(book)) {}
@@ -61,12 +76,14 @@ class StandInWorkbook : public ExcelWorkbook {
     excel_->Remove(book_);
   }
 
-  // Only the save time is kept; a workbook never saved has none, as in Excel.
+  // A property Excel knows but the workbook holds no value for (any of a workbook
+  // never saved) fails as reading its value fails in Excel.
   ExcelVariant BuiltinDocumentProperty(const std::string& name) override {
     Check();
-    if (!EqualsIgnoringCase(name, "Last Save Time")) Raise(kInvalidArgument, "Invalid procedure call or argument");
-    if (!book_->lastSaveTime) Raise(kUnexpected, "Automation error");
-    return *book_->lastSaveTime;
+    if (!IsBuiltinDocumentProperty(name)) RaiseExcelError(kInvalidProcedureCallText, kInvalidArgument);
+    for (const auto& [known, value] : book_->properties)
+      if (EqualsIgnoringCase(known, name)) return value;
+    Raise(kUnexpected, "Automation error");
   }
 
  private:

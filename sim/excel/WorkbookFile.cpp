@@ -52,13 +52,28 @@ std::optional<FILETIME> FileTimeOfW3cTime(const std::string& text) {
   return utc;
 }
 
-// Last Save Time: the document's own modification time, else the file's last write
-// time, in local time as Excel shows it.
-std::optional<ExcelDate> LastSaveTimeOf(const std::string& fullName, const WorkbookData& content) {
-  if (auto saved = FileTimeOfW3cTime(content.lastModified)) return LocalAutomationDate(*saved);
+// The dates among Excel's built-in document properties.
+bool IsDateProperty(const std::string& name) {
+  return name == "Last Save Time" || name == "Creation Date" || name == "Last Print Date";
+}
+
+// The document's properties as Excel gives them: dates in local time. Last Save Time
+// is the document's own modification time, else the file's last write time.
+std::map<std::string, ExcelVariant, std::less<>> PropertiesOf(const std::string& fullName,
+                                                              const WorkbookData& content) {
+  std::map<std::string, ExcelVariant, std::less<>> properties;
+  for (const auto& [name, value] : content.documentProperties) {
+    if (!IsDateProperty(name)) {
+      properties[name] = value;
+    } else if (auto utc = FileTimeOfW3cTime(value)) {
+      if (auto date = LocalAutomationDate(*utc)) properties[name] = *date;
+    }
+  }
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(fullName.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-  return LocalAutomationDate(data.ftLastWriteTime);
+  if (!properties.contains("Last Save Time") &&
+      GetFileAttributesExA(fullName.c_str(), GetFileExInfoStandard, &data))
+    if (auto date = LocalAutomationDate(data.ftLastWriteTime)) properties["Last Save Time"] = *date;
+  return properties;
 }
 
 int Visibility(const std::string& state) {
@@ -106,7 +121,7 @@ std::shared_ptr<WorkbookState> OpenWorkbookFile(ExcelState& excel, const std::st
   book->fullName = fullName;
   book->name = name;
   book->content = content;
-  book->lastSaveTime = LastSaveTimeOf(fullName, *content);
+  book->properties = PropertiesOf(fullName, *content);
   AddSheets(*book);
   excel.workbooks.push_back(book);
   excel.Activate(book);

@@ -444,6 +444,27 @@ TEST_F(ExcelStandInTest, PropertiesWithoutAValueOrNameRaise) {
   EXPECT_EQ(kInvalidArgument, RaisedBy([&] { book->BuiltinDocumentProperty("Saved Whenever"); }).status);
 }
 
+TEST_F(ExcelStandInTest, DocumentPropertiesAreTheWorkbooksOwn) {
+  using namespace std::chrono;
+  auto excel = StartExcel();
+  auto book = excel->Workbooks()->Open(sim::ToWindowsPath(QV_SOURCE_DIR "/tests/fixtures/xlsx/47_xlsxfill.xlsx"), {}, {});
+  auto text = [&](const char* name) {
+    ExcelVariant value = book->BuiltinDocumentProperty(name);
+    return std::holds_alternative<std::string>(value) ? std::get<std::string>(value) : "(not a text)";
+  };
+  EXPECT_EQ("Owen Leibman", text("Author"));
+  EXPECT_EQ("Owen Leibman", text("last author"));
+  EXPECT_EQ("Microsoft Excel", text("Application Name"));
+  ExcelVariant created = book->BuiltinDocumentProperty("Creation Date");  // 2021-12-09T02:49:08Z
+  ASSERT_TRUE(std::holds_alternative<ExcelDate>(created));
+  const double utc =
+      duration<double, days::period>(sys_days{2021y / December / 9} + 2h + 49min + 8s - sys_days{1899y / December / 30})
+          .count();
+  EXPECT_NEAR(utc, std::get<ExcelDate>(created).days, 1.0);  // the local time of the same moment
+  // A property Excel knows that the workbook leaves empty.
+  EXPECT_EQ(kUnexpected, RaisedBy([&] { book->BuiltinDocumentProperty("Title"); }).status);
+}
+
 // --- The end of Excel ---
 
 TEST_F(ExcelStandInTest, AfterQuitEveryReferenceIntoExcelIsDisconnected) {

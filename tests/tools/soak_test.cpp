@@ -11,8 +11,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <random>
+#include <sstream>
 #include <thread>
 
 #include "tests/tools/ShellTestSupport.h"
@@ -29,20 +31,32 @@ int FromEnvironment(const char* name, int fallback) {
 class SoakTest : public ShellTest {
  protected:
   // Starts a create of the fixture's range at a point; its process.
+  // Its messages go to errors(), which a failure prints.
   pid_t StartCreate(const std::string& dgn, int x) {
     const std::string registry = "QUORVELLE_REGISTRY=" + dir.File("registry.json");
     const std::string at = std::to_string(x) + ",0";
+    const std::string errors = Errors();
     const pid_t child = fork();
     if (child == 0) {
       putenv(const_cast<char*>(registry.c_str()));
       const int null = open("/dev/null", O_WRONLY);
+      const int log = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       dup2(null, 1);
-      dup2(null, 2);
+      dup2(log, 2);
       execl(QV_SHELL, QV_SHELL, "--quiet", "--design", dgn.c_str(), "create", "--workbook", kBook, "--sheet", "styles",
             "--range", "A1:D20", "--at", at.c_str(), static_cast<char*>(nullptr));
       _exit(127);
     }
     return child;
+  }
+
+  std::string Errors() { return dir.File("create.err"); }
+
+  std::string ErrorsText() {
+    std::ifstream in(Errors());
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str().substr(0, 4000);
   }
 
   // The members of each table of the design file; fails the test when it does not open.
@@ -98,7 +112,7 @@ TEST_F(SoakTest, CreatesKilledAtRandomLeaveEveryDesignFileWhole) {
       ++killed;
     }
     const bool finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    ASSERT_TRUE(finished || stopped) << "create " << i << " failed with status " << status;
+    ASSERT_TRUE(finished || stopped) << "create " << i << " failed with status " << status << "\n" << ErrorsText();
 
     const std::vector<std::size_t> now = Tables(dgn);
     ASSERT_FALSE(HasFailure()) << "create " << i;

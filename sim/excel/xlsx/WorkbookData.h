@@ -200,7 +200,10 @@ struct WorkbookData {
   std::vector<DefinedName> definedNames;
   bool date1904 = false;
   int activeTab = 0;
-  std::string lastModified;  // docProps/core.xml dcterms:modified, "2016-03-01T10:00:00Z"; "" none
+  // The built-in document properties the package holds a value for, by the names Excel
+  // gives them ("Title", "Author", "Last Save Time"...); dates as the package writes
+  // them ("2016-03-01T10:00:00Z").
+  std::map<std::string, std::string> documentProperties;
   std::vector<std::shared_ptr<const CellStyle>> styles;  // cellXfs, at least one
   FontData defaultFont;  // font 0, the font of the Normal style
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <span>
 #include <system_error>
 #include <type_traits>
 
@@ -54,14 +55,39 @@ void ReadWorkbookProperties(pugi::xml_node workbook, WorkbookData* book) {
   }
 }
 
-bool ReadLastModified(CXlsxPackage& package, const Relationships& packageRels, WorkbookData* book,
-                      std::string* error) {
-  std::string core = TargetOfType(packageRels, "core-properties", package, "docProps/core.xml");
-  if (core.empty()) return true;
+// The element of a properties part and the name Excel gives the property.
+struct PropertyName {
+  const char* element;
+  const char* excelName;
+};
+constexpr PropertyName kCoreProperties[] = {
+    {"title", "Title"},           {"subject", "Subject"},          {"creator", "Author"},
+    {"keywords", "Keywords"},     {"description", "Comments"},     {"lastModifiedBy", "Last Author"},
+    {"revision", "Revision Number"}, {"lastPrinted", "Last Print Date"}, {"created", "Creation Date"},
+    {"modified", "Last Save Time"}, {"category", "Category"},      {"contentStatus", "Content status"},
+    {"language", "Language"},     {"version", "Document version"}};
+constexpr PropertyName kExtendedProperties[] = {
+    {"Application", "Application Name"}, {"Company", "Company"}, {"Manager", "Manager"},
+    {"HyperlinkBase", "Hyperlink base"}, {"Template", "Template"}};
+
+// The properties that part holds with a value; a package without it has none.
+bool ReadProperties(CXlsxPackage& package, const std::string& partName, std::span<const PropertyName> names,
+                    WorkbookData* book, std::string* error) {
+  if (partName.empty()) return true;
   XmlPart part;
-  if (!ReadXmlPart(package, core, &part, error)) return false;
-  book->lastModified = Child(Root(part), "modified").child_value();
+  if (!ReadXmlPart(package, partName, &part, error)) return false;
+  for (const PropertyName& name : names)
+    if (std::string value = Child(Root(part), name.element).child_value(); !value.empty())
+      book->documentProperties[name.excelName] = std::move(value);
   return true;
+}
+
+bool ReadDocumentProperties(CXlsxPackage& package, const Relationships& packageRels, WorkbookData* book,
+                            std::string* error) {
+  return ReadProperties(package, TargetOfType(packageRels, "core-properties", package, "docProps/core.xml"),
+                        kCoreProperties, book, error) &&
+         ReadProperties(package, TargetOfType(packageRels, "extended-properties", package, "docProps/app.xml"),
+                        kExtendedProperties, book, error);
 }
 
 bool ReadThemePart(CXlsxPackage& package, const Relationships& workbookRels, WorkbookColors* colors,
@@ -160,7 +186,7 @@ bool ReadPackage(WorkbookSource& source, WorkbookCells cells, WorkbookData* book
   }
   if (book->activeTab >= static_cast<int>(book->sheets.size())) book->activeTab = 0;
   book->cellsKept = cells == WorkbookCells::All;
-  return ResolveSharedTexts(source, context, error) && ReadLastModified(package, packageRels, book, error);
+  return ResolveSharedTexts(source, context, error) && ReadDocumentProperties(package, packageRels, book, error);
 }
 
 }  // namespace

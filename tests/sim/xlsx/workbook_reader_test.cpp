@@ -71,7 +71,7 @@ TEST(WorkbookReader, SheetsInTabOrderWithTheirCells) {
   EXPECT_EQ(&book->sheets[1], book->FindSheet("RICH TEST"));
   EXPECT_EQ(nullptr, book->FindSheet("Sheet4"));
   EXPECT_EQ("visible", book->sheets[0].state);
-  EXPECT_EQ("2008-09-16T09:10:03Z", book->lastModified);
+  EXPECT_EQ("2008-09-16T09:10:03Z", book->documentProperties.at("Last Save Time"));
   EXPECT_FALSE(book->date1904);
 }
 
@@ -81,7 +81,7 @@ TEST(WorkbookReader, StrictWorkbookWithItsOwnNamespacesOpens) {
   ASSERT_EQ(2u, book->sheets.size());
   EXPECT_EQ("Sheet2", book->sheets[1].name);
   EXPECT_FALSE(book->sheets[0].mergedCells.empty());
-  EXPECT_FALSE(book->lastModified.empty());
+  EXPECT_TRUE(book->documentProperties.contains("Last Save Time"));
 }
 
 TEST(WorkbookReader, PrefixedNamespacesAreReadAlike) {
