@@ -33,11 +33,11 @@ int CQVUtiMStation::OutputTableToDgn(CQuorvelle& table, MSElementDescr*& cellDsc
   Step(4);
   if (setup->CellScaleOpt == 2) {
     ChangeColumnWidths(table, setup->ColumnWidths);
-    ChangeRowHeights(table, setup->RowHeights);
+    ChangeRowHeights(table, setup->RowHeights, *setup);
   }
 
   Step(5);
-  if (setup->FontScaleOpt == 2) ChangeFontHeights(table, setup->FontSizes);
+  if (setup->FontScaleOpt == 2) ChangeFontHeights(table, setup->FontSizes, *setup);
 
   Step(6);
   SplitRowsIntoColumns(table, *setup);
