@@ -331,3 +331,79 @@ TEST_F(ShellTest, ADamagedRegistryFileIsReportedAndKept) {
 }
 
 }  // namespace
+
+namespace {
+
+// The texts of the first table of a design file: text, origin x and y, height, width.
+struct PlacedText {
+  std::string text;
+  double x, y, height, width;
+};
+
+std::vector<PlacedText> TableTexts(const std::string& dump) {
+  const nlohmann::json design = nlohmann::json::parse(dump);
+  std::vector<PlacedText> texts;
+  for (const auto& element : design["elements"]) {
+    if (element["name"] != "Cell_Quorvelle") continue;
+    for (const auto& member : element["members"])
+      if (member["type"] == 17)
+        texts.push_back({member["text"].get<std::string>().substr(3),  // the byte order mark goes
+                         member["origin"][0], member["origin"][1], member["height"], member["width"]});
+    break;
+  }
+  return texts;
+}
+
+TEST_F(ShellTest, TheSizeOptionsSetFromTheShellShapeThePlacedTable) {
+  for (const char* setting : {"CellScaleOpt 2", "ColumnWidths '20;0;30'", "RowHeights 5", "FontScaleOpt 2",
+                              "FontSizes '10:2.5*2;12:4*3'"})
+    ASSERT_EQ(0, Shell(std::string("options set ") + setting).status) << setting;
+  const std::string listed = Shell("options list").out;
+  EXPECT_NE(std::string::npos, listed.find("ColumnWidths         \"20;0;30\"")) << listed;
+  EXPECT_NE(std::string::npos, listed.find("CellExcelPoints      1.0 (default)")) << listed;
+
+  const std::string dgn = dir.File("sized.dgn");
+  ShellResult r = Shell("--quiet --design " + dgn + " create --workbook " QV_SOURCE_DIR
+                        "/tests/fixtures/xlsx/4_every_style.xlsx --sheet styles --range A1:D3 --at 0,0");
+  ASSERT_EQ(0, r.status) << r.out;
+  // Columns 20, Excel's 66, 30 and 30 wide; rows 5 high; texts of size 12 are 4 high
+  // and 3 wide; margins of 0.809 (from the 5 high rows) inside the cells.
+  const std::vector<PlacedText> texts = TableTexts(Shell("--quiet --design " + dgn + " dump").out);
+  ASSERT_EQ(12u, texts.size());
+  const double left[] = {0, 20, 86, 116};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    SCOPED_TRACE(texts[i].text);
+    EXPECT_NEAR(left[i % 4] + 0.809, texts[i].x, 1e-9);
+    EXPECT_NEAR(-5.0 * static_cast<double>(i / 4) - 5 + 0.809, texts[i].y, 1e-9);  // bottom-aligned
+    EXPECT_DOUBLE_EQ(4, texts[i].height);
+    EXPECT_DOUBLE_EQ(3, texts[i].width);
+  }
+
+  // Values an option does not take are refused, and the option keeps its value.
+  struct Refused {
+    const char* setting;
+    const char* message;
+  };
+  const Refused refused[] = {
+      {"CellScaleOpt 3", "CellScaleOpt takes a whole number from 0 to 2, not \"3\"."},
+      {"TextWFactor 0", "TextWFactor takes a number above 1e-06 up to 100, not \"0\"."},
+      {"LeftMargin abc", "LeftMargin takes a number from 0 to 1000, not \"abc\"."},
+      {"ColumnWidths '20;wide'", "ColumnWidths takes distances separated by \";\" (2.5, 1:6 or 2' 6\"), not \"wide\"."},
+      {"FontSizes 10", "FontSizes takes entries size:height or size:height*width separated by \";\", not \"10\"."},
+      {"Colour 2", "There is no option Colour; \"options list\" shows them."},
+  };
+  for (const Refused& c : refused) {
+    r = Shell(std::string("options set ") + c.setting);
+    EXPECT_EQ(1, r.status) << c.setting;
+    EXPECT_EQ(std::string("quorvelle: ") + c.message + "\n", r.out);
+  }
+  EXPECT_EQ(1, Shell("options frobnicate").status);
+
+  // A reset gives back the defaults, one option or all.
+  ASSERT_EQ(0, Shell("options reset RowHeights").status);
+  EXPECT_NE(std::string::npos, Shell("options list").out.find("RowHeights           \"\" (default)"));
+  ASSERT_EQ(0, Shell("options reset").status);
+  EXPECT_NE(std::string::npos, Shell("options list").out.find("CellScaleOpt         1 (default)"));
+}
+
+}  // namespace

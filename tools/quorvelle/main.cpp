@@ -23,6 +23,7 @@
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/ProgressBar.h"
 #include "tools/quorvelle/RecordCommand.h"
+#include "tools/quorvelle/OptionsCommand.h"
 #include "tools/quorvelle/RegistryCommand.h"
 #include "tools/quorvelle/Render.h"
 #include "tools/quorvelle/Smoke.h"
@@ -155,6 +156,9 @@ int main(int argc, char** argv) {
   auto* cmdRegistry = app.add_subcommand("registry", "get, set, delete or list registry values");
   cmdRegistry->add_option("words", registryWords, "get KEY NAME | set KEY NAME VALUE (dword:N or text) | "
                                                   "delete KEY NAME | list KEY")->required();
+  std::vector<std::string> optionWords;
+  auto* cmdOptions = app.add_subcommand("options", "list, set or reset the options tables are drawn with");
+  cmdOptions->add_option("words", optionWords, "list | set NAME VALUE | reset [NAME...]")->required();
   CLI11_PARSE(app, argc, argv);
 
   // On a terminal the completion bars move in place on stderr; elsewhere (a pipe, a
@@ -185,6 +189,10 @@ int main(int argc, char** argv) {
 
   if (*cmdRegistry) {
     std::string error = RunRegistryCommand(registryWords);
+    return error.empty() ? 0 : Fail(error);
+  }
+  if (*cmdOptions) {
+    std::string error = RunOptionsCommand(optionWords);
     return error.empty() ? 0 : Fail(error);
   }
   if (*cmdTranscript) {
