@@ -10,6 +10,7 @@
 #include "app/NotAvailable.h"
 #include "app/ModuleStateScope.h"
 #include "app/TableCell.h"
+#include "excel/ExcelUtils.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
 #include "host/msscan.h"
@@ -29,6 +30,8 @@ int InitApplicationDll() {
 int UnloadApplicationDll() {
   ModuleStateScope scope;
   CleanUpEnvironment();
+  // No reference into Excel may outlive the module; Excel itself stays for the user.
+  ExcelUtils::ReleaseExcel();
   return 0;
 }
 

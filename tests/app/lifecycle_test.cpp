@@ -8,6 +8,7 @@
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
 #include "automation/AddinContract.h"
+#include "excel/ExcelUtils.h"
 #include "excel/ExchangeMapping.h"
 #include "host/mselmdscr.h"
 #include "host/msmodel.h"
@@ -18,6 +19,7 @@
 #include "platform/windows.h"
 #include "settings/Profile.h"
 #include "sim/SimOutput.h"
+#include "sim/excel/SimExcel.h"
 #include "sim/platform/SimPlatform.h"
 #include "tests/app/AppTestSupport.h"
 
@@ -116,7 +118,12 @@ TEST_F(LifecycleTest, CleanUpWhileACreateWaitsQuitsItsExcelAndEndsTheOperation) 
 }
 
 TEST_F(LifecycleTest, UnloadingWithNoOperationLeavesTheAddinUnloaded) {
+  // An Excel a flow reached stays open for the user; the module only lets go of it.
+  ASSERT_EQ(1, ExcelUtils::StartExcel(false));
+  ExcelApplicationPtr excel = ExcelUtils::Application();
   EXPECT_EQ(0, UnloadApplicationDll());
+  EXPECT_FALSE(ExcelUtils::Application());
+  EXPECT_FALSE(sim::ExcelQuitCalled(*excel));
   DWORD load = 9;
   ASSERT_TRUE(ReadRegistryDword(HKEY_CURRENT_USER, kAddinKey, "LoadBehavior", &load));
   EXPECT_EQ(0u, load);
