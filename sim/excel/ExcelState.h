@@ -34,7 +34,7 @@ struct WorkbookState {
   std::string name;
   // Built-in document properties with a value, by name: texts, and dates as automation
   // dates. A workbook never saved has none, not even a save time.
-  std::map<std::string, ExcelVariant, std::less<>> properties;
+  std::map<std::string, ExcelVariant> properties;
   // The cells, formats and names read from its file; null for a workbook never saved.
   std::shared_ptr<const WorkbookData> content;
   std::vector<std::shared_ptr<WorksheetState>> sheets;

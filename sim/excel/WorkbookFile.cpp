@@ -59,9 +59,8 @@ bool IsDateProperty(const std::string& name) {
 
 // The document's properties as Excel gives them: dates in local time. Last Save Time
 // is the document's own modification time, else the file's last write time.
-std::map<std::string, ExcelVariant, std::less<>> PropertiesOf(const std::string& fullName,
-                                                              const WorkbookData& content) {
-  std::map<std::string, ExcelVariant, std::less<>> properties;
+std::map<std::string, ExcelVariant> PropertiesOf(const std::string& fullName, const WorkbookData& content) {
+  std::map<std::string, ExcelVariant> properties;
   for (const auto& [name, value] : content.documentProperties) {
     if (!IsDateProperty(name)) {
       properties[name] = value;
