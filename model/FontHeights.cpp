@@ -26,14 +26,9 @@ struct FontSizeEntry {
 // height times the width factor.
 std::vector<FontSizeEntry> ParseFontSizes(const std::string& text, double widthFactor) {
   std::vector<FontSizeEntry> entries;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(';', start);
-    if (end == std::string::npos) end = text.size();
-    const std::string entry = text.substr(start, end - start);
-    start = end + 1;
+  for (const std::string& entry : ListEntries(text)) {
     const std::size_t colon = entry.find(':', 1);
-    if (entry.empty() || colon == std::string::npos) continue;
+    if (colon == std::string::npos) continue;
     const std::string sizes = entry.substr(colon + 1);
     const std::size_t star = sizes.find('*');
     FontSizeEntry parsed;

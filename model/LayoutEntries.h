@@ -7,6 +7,19 @@
 
 #include "model/CAutoCell.h"
 
+// The entries of an option's list: the texts between ";", empty ones skipped.
+inline std::vector<std::string> ListEntries(const std::string& text) {
+  std::vector<std::string> entries;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(';', start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) entries.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return entries;
+}
+
 // Sizes at or below this are no sizes.
 constexpr double kLeastSize = 1e-6;
 

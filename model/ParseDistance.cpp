@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "host/msmodel.h"
+#include "model/LayoutEntries.h"
 #include "model/LayoutPasses.h"
 
 namespace {
@@ -64,12 +65,6 @@ double ParseDistance(const std::string& input) {
 
 std::vector<double> ParseDistances(const std::string& text) {
   std::vector<double> distances;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find(';', start);
-    if (end == std::string::npos) end = text.size();
-    if (end > start) distances.push_back(ParseDistance(text.substr(start, end - start)));
-    start = end + 1;
-  }
+  for (const std::string& entry : ListEntries(text)) distances.push_back(ParseDistance(entry));
   return distances;
 }
