@@ -44,7 +44,8 @@ LRESULT CSignalDlg::OnCopyData(WPARAM wParam, LPARAM lParam) {
       if (block->dwData == kCopyDataRecord && block->cbData == kCellRecordSize) {
         rows.Receive(*currentTable, block->lpData, block->cbData);
       } else if (block->dwData == kCopyDataRecord && block->cbData == kShapeRecordSize) {
-        MakeShapeFromRecord(static_cast<const unsigned char*>(block->lpData), block->cbData, *currentTable);
+        MakeShapeFromRecord(static_cast<const unsigned char*>(block->lpData), block->cbData, *currentTable,
+                            excelVersion);
       }
     } else if (block->dwData == kCopyDataPath) {
       transferredPath = BlockText(block);

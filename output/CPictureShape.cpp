@@ -20,8 +20,8 @@ int CPictureShape::Draw(MSElementDescr* cellDscr) {
   if (cellDscr) return 1;
   if (!currentOptionSet) return 0;
   const QuorvelleSetup& setup = *currentOptionSet;
-  if (ShapeType == kShapeTypePicture && !(setup.ImportObj & kImportPictures)) return 1;
-  if (ShapeType == kShapeTypeChart && !(setup.ImportObj & kImportCharts)) return 1;
+  if (ShapeType == kMsoPicture && !(setup.ImportObj & kImportPictures)) return 1;
+  if (ShapeType == kMsoChart && !(setup.ImportObj & kImportCharts)) return 1;
   if (FilePath.empty() || Width < 1e-6 || Height < 1e-6) return 0;
   if (!PathFileExistsA(FilePath.c_str())) {
     mdlOutput_messageCenter(MESSAGE_WARNING, kPictureFileMissing, FilePath.c_str(), FALSE);

@@ -4,12 +4,9 @@
 
 #include <string>
 
+#include "automation/ShapeRecordLayout.h"
 #include "host/msraster.h"
 #include "model/CAutoShape.h"
-
-// Office shape types of the objects that become pictures.
-constexpr int kShapeTypeChart = 3;
-constexpr int kShapeTypePicture = 13;
 
 class CPictureShape : public CAutoShape {
  public:
@@ -27,7 +24,7 @@ class CPictureShape : public CAutoShape {
   DgnRasterP Raster() const { return raster_; }
 
   std::string FilePath;  // a Windows path; relative to the design file once attached
-  int ShapeType = kShapeTypePicture;
+  int ShapeType = kMsoPicture;  // or kMsoChart
 
  private:
   void MakePathRelativeToDesignFile();

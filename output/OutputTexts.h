@@ -14,6 +14,9 @@ constexpr char kBarDrawingBorders[] = "Drawing the borders:";
 constexpr char kRasterAttachFailed[] = "ERROR !";
 constexpr char kRasterAttached[] = "Raster attached";
 constexpr char kPictureFileMissing[] = "Picture file not found";
+
+// Drawing objects.
+constexpr char kArcAngleUnrounded[] = "Failed to round the angle: %f.";
 // The name of a table's picture: the table cell's element identifier and the
 // picture's number, both in upper-case hexadecimal.
 constexpr char kPictureNameFormat[] = "%llX_%X";

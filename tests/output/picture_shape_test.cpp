@@ -91,18 +91,18 @@ TEST_F(PictureShapeTest, PicturesNotImportedOrNotAttachable) {
     const char* message;  // in the message centre, or none
     int alert;
   } cases[] = {
-      {"pictures not imported", kShapeTypePicture, 255 & ~kImportPictures, File::Written, 10, 10, false, false, 1,
+      {"pictures not imported", kMsoPicture, 255 & ~kImportPictures, File::Written, 10, 10, false, false, 1,
        false, nullptr, 0},
-      {"charts not imported", kShapeTypeChart, 255 & ~kImportCharts, File::Written, 10, 10, false, false, 1, false,
+      {"charts not imported", kMsoChart, 255 & ~kImportCharts, File::Written, 10, 10, false, false, 1, false,
        nullptr, 0},
-      {"a chart with pictures off", kShapeTypeChart, 255 & ~kImportPictures, File::Written, 10, 10, false, false, 1,
+      {"a chart with pictures off", kMsoChart, 255 & ~kImportPictures, File::Written, 10, 10, false, false, 1,
        true, "Raster attached", 0},
-      {"no file named", kShapeTypePicture, 255, File::None, 10, 10, false, false, 0, false, nullptr, 0},
-      {"no width", kShapeTypePicture, 255, File::Written, 0, 10, false, false, 0, false, nullptr, 0},
-      {"almost no height", kShapeTypePicture, 255, File::Written, 10, 1e-7, false, false, 0, false, nullptr, 0},
-      {"file gone", kShapeTypePicture, 255, File::Missing, 10, 10, false, false, 0, false, "Picture file not found", 0},
-      {"host refuses the file", kShapeTypePicture, 255, File::Written, 10, 10, true, false, 0, false, "ERROR !", 1},
-      {"asked to draw into the cell", kShapeTypePicture, 255, File::Written, 10, 10, false, true, 1, false, nullptr,
+      {"no file named", kMsoPicture, 255, File::None, 10, 10, false, false, 0, false, nullptr, 0},
+      {"no width", kMsoPicture, 255, File::Written, 0, 10, false, false, 0, false, nullptr, 0},
+      {"almost no height", kMsoPicture, 255, File::Written, 10, 1e-7, false, false, 0, false, nullptr, 0},
+      {"file gone", kMsoPicture, 255, File::Missing, 10, 10, false, false, 0, false, "Picture file not found", 0},
+      {"host refuses the file", kMsoPicture, 255, File::Written, 10, 10, true, false, 0, false, "ERROR !", 1},
+      {"asked to draw into the cell", kMsoPicture, 255, File::Written, 10, 10, false, true, 1, false, nullptr,
        0},
   };
   for (const Case& c : cases) {
