@@ -99,6 +99,14 @@ bool CArcShape::SetFromBox(double left, double top, double width, double height,
                            bool verticalFlip, bool horizontalFlip) {
   Left = left, Top = top, Width = width, Height = height;
   BoxCentre = DPoint3d{left + width / 2, -top - height / 2, 0};
+  if (ExcelVersion >= 12) {
+    SetFromEllipseBox(s, e, verticalFlip, horizontalFlip);
+    return true;
+  }
+  return SetFromArcBox(s, e, verticalFlip, horizontalFlip);
+}
+
+bool CArcShape::SetFromArcBox(double s, double e, bool verticalFlip, bool horizontalFlip) {
   if (s > e + 1e-6) std::swap(s, e);
   if (verticalFlip) {
     s = -s, e = -e;
@@ -116,7 +124,7 @@ bool CArcShape::SetFromBox(double left, double top, double width, double height,
       mdlOutput_message(message);
       return false;
     }
-  const Ellipse ellipse = EllipseOfArc(left, top, width, height, s, e);
+  const Ellipse ellipse = EllipseOfArc(Left, Top, Width, Height, s, e);
   Width = 2 * ellipse.rx, Height = 2 * ellipse.ry;
   Left = ellipse.cx - ellipse.rx, Top = ellipse.cy - ellipse.ry;
   Centre = DPoint3d{Left + Width / 2, -Top - Height / 2, 0};
@@ -124,6 +132,31 @@ bool CArcShape::SetFromBox(double left, double top, double width, double height,
   StartAngle = ParameterAngle(s, RadiusX, RadiusY);
   EndAngle = ParameterAngle(e, RadiusX, RadiusY);
   return true;
+}
+
+// Excel's angles are the directions from the centre to the arc's ends, clockwise with
+// y downwards; the arc runs clockwise from the start to the end. Drawn with y upwards
+// it runs counter-clockwise from the end's mirror image to the start's, and the host
+// wants the ellipse's own parameter at each end, not the direction.
+void CArcShape::SetFromEllipseBox(double s, double e, bool verticalFlip, bool horizontalFlip) {
+  if (verticalFlip) {
+    s = -s, e = -e;
+    std::swap(s, e);
+  }
+  if (horizontalFlip) {
+    s = 180 - s, e = 180 - e;
+    std::swap(s, e);
+  }
+  Centre = BoxCentre;
+  RadiusX = Width / 2, RadiusY = Height / 2;
+  auto parameter = [this](double degrees) {
+    const double x = degrees * fc_pi / 180.0;
+    return std::atan2(std::sin(x) * RadiusX, std::cos(x) * RadiusY);
+  };
+  StartAngle = parameter(-e);
+  double sweep = std::fmod(parameter(-s) - StartAngle, 2 * fc_pi);
+  if (sweep <= 1e-12) sweep += 2 * fc_pi;
+  EndAngle = StartAngle + sweep;
 }
 
 int CArcShape::Draw(MSElementDescr* cellDscr) {

@@ -26,10 +26,13 @@ class CArcShape : public CAutoShape {
  public:
   const char* GetRuntimeClassName() const override { return "CArcShape"; }
 
-  // The arc of an Excel arc shape: the ellipse whose part from the start to the end
-  // angle (degrees clockwise from three o'clock, as Excel's adjustments give them)
-  // fills the box. The box becomes the ellipse's. False, with the message, when an
-  // angle cannot be placed in a quadrant.
+  // The arc of an Excel arc shape from the start to the end angle (degrees clockwise
+  // from three o'clock, as Excel's adjustments give them). Excel before 2007 (version
+  // 12) gives the box of the arc itself: the ellipse is the one whose part between the
+  // two angles fills it, and the box becomes the ellipse's. Later versions give the
+  // ellipse's box, and the arc runs clockwise on it from the start to the end. False,
+  // with the message, when an angle cannot be placed in a quadrant. Set the version
+  // first.
   bool SetFromBox(double left, double top, double width, double height, double startDegrees, double endDegrees,
                   bool verticalFlip, bool horizontalFlip);
   // The arc in the line colour and weight when the line is visible, turned by the
@@ -42,4 +45,8 @@ class CArcShape : public CAutoShape {
   double StartAngle = 0;  // radians, counter-clockwise
   double EndAngle = 0;
   DPoint3d BoxCentre;  // of the box Excel gave, which the arc turns about
+
+ private:
+  bool SetFromArcBox(double startDegrees, double endDegrees, bool verticalFlip, bool horizontalFlip);
+  void SetFromEllipseBox(double startDegrees, double endDegrees, bool verticalFlip, bool horizontalFlip);
 };

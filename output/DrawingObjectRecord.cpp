@@ -200,6 +200,7 @@ std::unique_ptr<CAutoShape> MakeShape(const ShapeRecord& r, CQuorvelle& table, i
   if (autoType == kMsoShapeArc) {
     auto arc = std::make_unique<CArcShape>();
     r.Common(*arc);
+    arc->ExcelVersion = excelVersion;
     if (!arc->SetFromBox(L, T, W, H, a1, a2, r.VerticalFlip(), r.HorizontalFlip())) return nullptr;
     r.Line(*arc);
     return arc;

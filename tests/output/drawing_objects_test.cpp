@@ -192,15 +192,15 @@ TEST_F(DrawingObjectsTest, AnElbowConnectorBendsAtItsRatioOfTheWidth) {
   ExpectPoints(straight[0].points, {{10, -50}, {110, -20}});
 }
 
-TEST_F(DrawingObjectsTest, ExcelsDefaultQuarterArcIsAQuarterOfTheEllipseTwiceItsBox) {
+TEST_F(DrawingObjectsTest, ExcelsDefaultQuarterArcBeforeExcel2007FillsItsBox) {
   sim::ShapeDescription arc = AutoShape(kMsoShapeArc, 60, 30);
   arc.adjustment1 = -90;
   arc.adjustment2 = 0;
-  Receive(arc);
+  Receive(arc, 11);
   ASSERT_EQ(table.Shapes.size(), 1u);
   const auto* shape = dynamic_cast<const CArcShape*>(table.Shapes[0].get());
   ASSERT_NE(shape, nullptr);
-  EXPECT_DOUBLE_EQ(shape->Width, 120);
+  EXPECT_DOUBLE_EQ(shape->Width, 120);  // the box becomes the ellipse's
   EXPECT_DOUBLE_EQ(shape->Height, 60);
 
   CQVUtiMStation::DrawObjects(table, cell);
@@ -210,6 +210,40 @@ TEST_F(DrawingObjectsTest, ExcelsDefaultQuarterArcIsAQuarterOfTheEllipseTwiceIts
   ExpectEllipse(members[0], {10, -20}, 60, 30);  // centred on the box's top-left corner
   EXPECT_NEAR(members[0].start, -fc_pi / 2, 1e-9);
   EXPECT_NEAR(members[0].sweep, fc_pi / 2, 1e-9);
+}
+
+TEST_F(DrawingObjectsTest, ArcsFromExcel2007OnLieOnTheEllipseOfTheirBox) {
+  struct Case {
+    const char* name;
+    double start, end;
+    int verticalFlip;
+    double from, to;  // the directions of the drawn arc's ends, degrees counter-clockwise
+  } cases[] = {{"the default quarter, twelve to three o'clock", -90, 0, 0, 0, 90},
+               {"three o'clock to half past four", 0, 45, 0, -45, 0},
+               {"three quarters round", 0, -90, 0, 90, 360},
+               {"the default quarter upside down", -90, 0, 1, -90, 0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    table.Shapes.clear();
+    mdlElmdscr_freeAll(&cell);
+    NewTableCell();
+    sim::ShapeDescription arc = AutoShape(kMsoShapeArc, 60, 30);
+    arc.adjustment1 = c.start;
+    arc.adjustment2 = c.end;
+    arc.verticalFlip = c.verticalFlip;
+    const std::vector<MSElement> members = Draw(arc, 16);
+    ASSERT_EQ(members.size(), 1u);
+    ExpectEllipse(members[0], {40, -35}, 30, 15);
+    // The ends lie on the ellipse in Excel's directions.
+    for (auto [parameter, direction] : {std::pair{members[0].start, c.from},
+                                        std::pair{members[0].start + members[0].sweep, c.to}}) {
+      const double x = 30 * std::cos(parameter), y = 15 * std::sin(parameter);
+      const double a = direction * fc_pi / 180;
+      EXPECT_NEAR(x * std::sin(a) - y * std::cos(a), 0, 1e-9);
+      EXPECT_GT(x * std::cos(a) + y * std::sin(a), 0);
+    }
+    EXPECT_NEAR(members[0].sweep, (c.to - c.from) * fc_pi / 180, 0.5);  // the arc goes the right way round
+  }
 }
 
 TEST_F(DrawingObjectsTest, AnArcWhoseEndsMeetIsAnUnfilledOval) {
