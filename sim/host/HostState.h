@@ -71,6 +71,10 @@ Transform TransformToStorage(const Transform& t);
 // Keeps the terminal control block in step with the open design file.
 void SyncTcb();
 
+// The Windows path of a raster attachment's file: a relative one is taken from the
+// active design file's folder.
+std::string RasterFilePath(const std::string& fileName);
+
 }  // namespace sim
 
 namespace sim {

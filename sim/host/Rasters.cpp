@@ -18,8 +18,9 @@ bool Attached(DgnRasterP r) {
   return false;
 }
 
-// A relative file name is taken from the active design file's folder.
-std::string Resolve(const std::string& fileName) {
+}  // namespace
+
+std::string sim::RasterFilePath(const std::string& fileName) {
   if (!PathIsRelativeA(fileName.c_str()) || !tcbP->dgnfilenm[0]) return fileName;
   char folder[MAX_PATH * 4] = {};
   std::strncpy(folder, tcbP->dgnfilenm, sizeof folder - 1);
@@ -28,12 +29,10 @@ std::string Resolve(const std::string& fileName) {
   return PathCombineA(combined, folder, fileName.c_str()) ? std::string(combined) : fileName;
 }
 
-}  // namespace
-
 StatusInt mdlRaster_fileOpen(DgnRasterP* raster, const char* fileName, DgnModelRefP modelRef) {
   DgnModel* m = sim::ModelOf(modelRef);
   if (!raster || !fileName || !*fileName || !m || sim::ShouldFail("mdlRaster_fileOpen")) return ERROR;
-  if (!PathFileExistsA(Resolve(fileName).c_str())) return ERROR;
+  if (!PathFileExistsA(sim::RasterFilePath(fileName).c_str())) return ERROR;
   auto r = std::make_unique<DgnRaster>();
   r->model = m;
   r->fileName = fileName;

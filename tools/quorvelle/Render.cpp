@@ -14,6 +14,7 @@
 #include "sim/dgn/TextLayout.h"
 #include "sim/host/HostState.h"
 #include "sim/platform/SimPlatform.h"
+#include "tools/quorvelle/RasterImage.h"
 
 namespace {
 
@@ -165,6 +166,8 @@ void DrawNode(const Canvas& c, const ElementNode& node) {
   for (const auto& m : node.members) DrawNode(c, m);
 }
 
+// The attachment's picture in its place, turned about its lower-left corner; a
+// picture that cannot be drawn shows as a crossed frame of its size.
 void DrawRaster(const Canvas& c, const DgnRaster& r) {
   const RasterGeoReferenceInfo& g = r.geo;
   double a = g.rotationDegrees * M_PI / 180;
@@ -172,22 +175,24 @@ void DrawRaster(const Canvas& c, const DgnRaster& r) {
   cairo_translate(c.cr, c.X(g.origin.x), c.Y(g.origin.y));
   cairo_rotate(c.cr, -a);
   double w = g.extent.x * c.scale, h = g.extent.y * c.scale;
-  std::string linuxPath = sim::ToLinuxPath(r.fileName);
-  cairo_surface_t* image = nullptr;
-  if (linuxPath.size() > 4 && linuxPath.compare(linuxPath.size() - 4, 4, ".png") == 0)
-    image = cairo_image_surface_create_from_png(linuxPath.c_str());
-  if (image && cairo_surface_status(image) == CAIRO_STATUS_SUCCESS && w > 0 && h > 0) {
+  std::string why;
+  cairo_surface_t* image = w > 0 && h > 0 ? LoadRasterImage(sim::ToLinuxPath(sim::RasterFilePath(r.fileName)), &why) : nullptr;
+  if (image) {
     cairo_translate(c.cr, 0, -h);
     cairo_scale(c.cr, w / cairo_image_surface_get_width(image), h / cairo_image_surface_get_height(image));
     cairo_set_source_surface(c.cr, image, 0, 0);
     cairo_paint(c.cr);
+    cairo_surface_destroy(image);
   } else {
     cairo_set_source_rgb(c.cr, 0.5, 0.5, 0.5);
     cairo_set_line_width(c.cr, 1);
     cairo_rectangle(c.cr, 0, -h, w, h);
+    cairo_move_to(c.cr, 0, -h);
+    cairo_line_to(c.cr, w, 0);
+    cairo_move_to(c.cr, 0, 0);
+    cairo_line_to(c.cr, w, -h);
     cairo_stroke(c.cr);
   }
-  if (image) cairo_surface_destroy(image);
   cairo_restore(c.cr);
 }
 
