@@ -74,6 +74,7 @@ std::shared_ptr<const sim::WorkbookData> ReadBook(benchmark::State& state) {
 class CountingMessages : public sim::AddinMessages {
  public:
   void Path(const std::string&) override {}
+  void Message(const std::string&) override {}
   void Begin(int) override {}
   void Record(const std::vector<unsigned char>& record) override {
     benchmark::DoNotOptimize(record.data());

@@ -15,6 +15,10 @@ void SignalWindowMessages::Path(const std::string& workbookPath) {
   CopyData(kCopyDataPath, workbookPath.c_str(), workbookPath.size() + 1);
 }
 
+void SignalWindowMessages::Message(const std::string& text) {
+  CopyData(kCopyDataMessage, text.c_str(), text.size() + 1);
+}
+
 void SignalWindowMessages::Begin(int cellsPerRow) { SendMessageA(window_, kMsgBeginTable, 0, cellsPerRow); }
 
 void SignalWindowMessages::Record(const std::vector<unsigned char>& bytes) { CopyData(kCopyDataRecord, bytes.data(), bytes.size()); }

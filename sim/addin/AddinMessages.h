@@ -14,6 +14,7 @@ class AddinMessages {
  public:
   virtual ~AddinMessages() = default;
   virtual void Path(const std::string& workbookPath) = 0;            // kCopyDataPath
+  virtual void Message(const std::string& text) = 0;                 // kCopyDataMessage, outside a range
   virtual void Begin(int cellsPerRow) = 0;                           // kMsgBeginTable
   virtual void Record(const std::vector<unsigned char>& bytes) = 0;  // kCopyDataRecord
   virtual void End(int flags) = 0;                                   // kMsgEndTable, kEndFlag...
@@ -29,6 +30,7 @@ class SignalWindowMessages : public AddinMessages {
  public:
   explicit SignalWindowMessages(HWND window) : window_(window) {}
   void Path(const std::string& workbookPath) override;
+  void Message(const std::string& text) override;
   void Begin(int cellsPerRow) override;
   void Record(const std::vector<unsigned char>& bytes) override;
   void End(int flags) override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "sim/addin/RangeRecords.h"
+#include "sim/addin/RangeShapes.h"
 #include "sim/excel/xlsx/WorkbookReader.h"
 #include "sim/excel/xlsx/XlsxRanges.h"
 
@@ -84,7 +85,11 @@ bool SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellR
   std::vector<CellMap> cells(areas.size());
   for (std::size_t i = 0; i < areas.size(); ++i)
     if (!ReadSheetCells(book, sheetIndex, AreaWithNeighbours(areas[i]), &cells[i], error)) return false;
+  // The drawing objects' pictures are saved before anything is sent as well; what is
+  // not sent is said before the first range, where the module takes messages.
+  RangeShapes shapes = DescribeRangeShapes(book, sheetIndex, areas, workbookPath);
   out.Path(workbookPath);
+  for (const std::string& message : shapes.messages) out.Message(message);
   std::vector<unsigned char> record;
   for (std::size_t i = 0; i < areas.size(); ++i) {
     CRangeRecords records(book, sheetIndex, areas[i], cells[i]);
@@ -94,6 +99,7 @@ bool SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellR
         EncodeCellRecord(records.Describe(row, column), record);
         out.Record(record);
       }
+    for (const ShapeDescription& shape : shapes.areas[i]) out.Record(EncodeShapeRecord(shape));
     out.End(i + 1 == areas.size() ? kEndFlagOutput : 0);
   }
   return true;

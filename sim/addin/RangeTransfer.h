@@ -1,8 +1,9 @@
 // The companion add-in's transfer of a range of a workbook read from its file: the
-// workbook's path, then for each area of the range the begin message with the cells
-// per row, one cell record per cell row by row (hidden rows and columns as
-// placeholder records), and the end message, which asks for the output at the end of
-// the last area.
+// workbook's path, the messages about drawing objects not sent, then for each area of
+// the range the begin message with the cells per row, one cell record per cell row by
+// row (hidden rows and columns as placeholder records), one drawing-object record per
+// object of the area (RangeShapes.h), and the end message, which asks for the output
+// at the end of the last area.
 #pragma once
 
 #include <cstddef>

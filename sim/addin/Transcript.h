@@ -29,7 +29,7 @@ struct TranscriptFrame {
 class TranscriptWriter : public AddinMessages {
  public:
   void Path(const std::string& workbookPath) override;
-  void Message(const std::string& text);  // copy-data kind 1
+  void Message(const std::string& text) override;
   void Begin(int cellsPerRow) override;
   void Record(const std::vector<unsigned char>& bytes) override;
   void End(int flags) override;

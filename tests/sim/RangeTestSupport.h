@@ -31,17 +31,24 @@ inline sim::CellDescription DescribeCell(const sim::WorkbookData& book, const st
   return sim::CRangeRecords(book, sheet, cell, book.sheets[static_cast<std::size_t>(sheet)].cells).Describe(cell.firstRow, cell.firstColumn);
 }
 
-// The messages of a transfer as a log ("path X", "begin N", "record $A$1", "end F"),
-// and the table the module assembles from them.
+// The messages of a transfer as a log ("path X", "message T", "begin N", "record
+// $A$1", "shape N", "end F"), the table the module assembles from the cell records and
+// the drawing-object records as they came.
 class RecordingMessages : public sim::AddinMessages {
  public:
   void Path(const std::string& workbookPath) override { log.push_back("path " + workbookPath); }
+  void Message(const std::string& text) override { log.push_back("message " + text); }
   void Begin(int cellsPerRow) override {
     log.push_back("begin " + std::to_string(cellsPerRow));
     table.Reset();
     rows.Start(cellsPerRow);
   }
   void Record(const std::vector<unsigned char>& bytes) override {
+    if (bytes.size() == kShapeRecordSize) {
+      log.push_back("shape " + std::to_string(shapes.size()));
+      shapes.push_back(bytes);
+      return;
+    }
     auto record = CCellRecord::FromMessage(bytes.data(), bytes.size());
     ASSERT_TRUE(record.has_value());
     log.push_back("record " + record->String(kCellAddress));
@@ -50,6 +57,7 @@ class RecordingMessages : public sim::AddinMessages {
   void End(int flags) override { log.push_back("end " + std::to_string(flags)); }
 
   std::vector<std::string> log;
+  std::vector<std::vector<unsigned char>> shapes;  // of all ranges, in order
   CQuorvelle table;  // of the last range
   CRowAssembly rows;
 };

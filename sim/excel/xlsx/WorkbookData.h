@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sim/excel/xlsx/DrawingData.h"
+
 namespace sim {
 
 // A colour as the file gives it, resolved to RGB (theme colours, the indexed
@@ -169,6 +171,9 @@ struct SheetData {
   std::vector<ColumnData> columns;        // in column order, not overlapping
   std::map<int, RowData> rows;
   std::vector<CellRect> mergedCells;
+  std::string drawingId;                     // the relationship of its <drawing>, "" for none
+  std::vector<DrawingObjectData> drawings;   // in the drawing part's order
+  std::vector<DrawingWarning> drawingWarnings;
 
   const CellData* FindCell(int row, int column) const;
   // The rectangle of the used cells: <dimension> when the file gives one, else the

@@ -9,6 +9,8 @@
 #include <type_traits>
 
 #include "sim/excel/xlsx/XlsxColors.h"
+#include "sim/excel/xlsx/XlsxDrawing.h"
+#include "sim/excel/xlsx/XlsxLimits.h"
 #include "sim/excel/xlsx/XlsxPackage.h"
 #include "sim/excel/xlsx/XlsxSheet.h"
 #include "sim/excel/xlsx/XlsxStyles.h"
@@ -17,11 +19,14 @@
 
 namespace sim {
 
-// What reading cells again needs: the open package and what the cells refer to.
+// What reading cells and pictures again needs: the open package and what the cells
+// refer to.
 struct WorkbookSource {
   std::mutex mutex;  // the package reads one part at a time
+  std::string bytes;  // of a workbook read from memory, which the package reads
   CXlsxPackage package;
   WorkbookColors colors;
+  ThemeFonts fonts;
   WorkbookStyles styles;
   std::string sharedStringsPart;
   std::size_t sharedStringCount = 0;
@@ -91,12 +96,13 @@ bool ReadDocumentProperties(CXlsxPackage& package, const Relationships& packageR
 }
 
 bool ReadThemePart(CXlsxPackage& package, const Relationships& workbookRels, WorkbookColors* colors,
-                   std::string* error) {
+                   ThemeFonts* fonts, std::string* error) {
   std::string themePart = TargetOfType(workbookRels, "theme", package, "");
   if (themePart.empty()) return true;
   XmlPart xml;
   if (!ReadXmlPart(package, themePart, &xml, error)) return false;
   ReadThemeColors(xml, colors);
+  ReadThemeFonts(xml, fonts);
   return true;
 }
 
@@ -147,7 +153,7 @@ bool ReadPackage(WorkbookSource& source, WorkbookCells cells, WorkbookData* book
   pugi::xml_node workbookRoot = Root(workbook);
   ReadWorkbookProperties(workbookRoot, book);
 
-  if (!ReadThemePart(package, workbookRels, &source.colors, error) ||
+  if (!ReadThemePart(package, workbookRels, &source.colors, &source.fonts, error) ||
       !ReadStylesPart(package, workbookRels, &source.colors, &source.styles, error))
     return false;
   book->styles = source.styles.cellStyles;
@@ -178,6 +184,7 @@ bool ReadPackage(WorkbookSource& source, WorkbookCells cells, WorkbookData* book
     if (sheet.kind == "worksheet") {
       sheet.partName = rel->second.target;
       if (!ReadSheet(package, sheet.partName, &context, &sheet, error)) return false;
+      ReadSheetDrawing(package, sheet.partName, DrawingTheme{source.colors, source.fonts}, &sheet);
     }
   }
   if (book->sheets.empty()) {
@@ -199,16 +206,43 @@ std::shared_ptr<const WorkbookData> ReadWorkbook(const std::string& linuxPath, s
   std::filesystem::path full = std::filesystem::absolute(linuxPath, ignored);
   book->fullPath = full.empty() ? linuxPath : full.lexically_normal().string();
   if (!source->package.OpenFile(linuxPath, error) || !ReadPackage(*source, cells, book.get(), error)) return nullptr;
-  if (cells == WorkbookCells::OnDemand) book->source = std::move(source);
+  book->source = std::move(source);
   return book;
 }
 
 std::shared_ptr<const WorkbookData> ReadWorkbookFromMemory(const void* data, std::size_t size, std::string* error) {
-  WorkbookSource source;
+  auto source = std::make_shared<WorkbookSource>();
   auto book = std::make_shared<WorkbookData>();
-  if (!source.package.OpenMemory(data, size, error) || !ReadPackage(source, WorkbookCells::All, book.get(), error))
+  source->bytes.assign(static_cast<const char*>(data), size);
+  if (!source->package.OpenMemory(source->bytes.data(), source->bytes.size(), error) ||
+      !ReadPackage(*source, WorkbookCells::All, book.get(), error))
     return nullptr;
+  book->source = std::move(source);
   return book;
+}
+
+bool ReadMediaPart(const WorkbookData& book, const std::string& partName,
+                   const std::function<bool(const char*, std::size_t)>& sink, std::string* error) {
+  if (!book.source) {
+    *error = "The workbook's file is no longer at hand.";
+    return false;
+  }
+  WorkbookSource& source = *book.source;
+  std::lock_guard<std::mutex> lock(source.mutex);
+  source.package.StartReading();
+  std::uint64_t size = 0;
+  return source.package.ReadStream(
+      partName,
+      [&](const char* data, std::size_t count) {
+        size += count;
+        if (size > kMaxMediaBytes) {
+          *error = "The workbook part " + partName + " is larger than " + std::to_string(kMaxMediaBytes >> 20) +
+                   " MiB.";
+          return false;
+        }
+        return sink(data, count);
+      },
+      error);
 }
 
 bool ReadSheetCells(const WorkbookData& book, int sheetIndex, const CellRect& area, CellMap* cells,

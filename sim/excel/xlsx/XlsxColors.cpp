@@ -45,6 +45,118 @@ std::optional<std::uint32_t> ParseHexRgb(std::string_view text) {
   return value;
 }
 
+// Turns the luminance of a colour in HLS space, as Excel's tints and DrawingML's
+// lumMod and lumOff do.
+template <typename Change>
+std::uint32_t WithLuminance(std::uint32_t rgb, Change change) {
+  double r = ((rgb >> 16) & 0xFF) / 255.0, g = ((rgb >> 8) & 0xFF) / 255.0, b = (rgb & 0xFF) / 255.0;
+  double high = std::max({r, g, b}), low = std::min({r, g, b});
+  double lum = (high + low) / 2, hue = 0, sat = 0;
+  if (high != low) {
+    double range = high - low;
+    sat = lum <= 0.5 ? range / (high + low) : range / (2 - high - low);
+    if (high == r) hue = (g - b) / range;
+    else if (high == g) hue = 2 + (b - r) / range;
+    else hue = 4 + (r - g) / range;
+    hue /= 6;
+    if (hue < 0) hue += 1;
+  }
+  lum = std::clamp(change(lum), 0.0, 1.0);
+  auto channel = [&](double m1, double m2, double h) {
+    h -= std::floor(h);
+    if (h < 1.0 / 6) return m1 + (m2 - m1) * h * 6;
+    if (h < 0.5) return m2;
+    if (h < 2.0 / 3) return m1 + (m2 - m1) * (2.0 / 3 - h) * 6;
+    return m1;
+  };
+  double m2 = lum <= 0.5 ? lum * (1 + sat) : lum + sat - lum * sat;
+  double m1 = 2 * lum - m2;
+  double out[3] = {channel(m1, m2, hue + 1.0 / 3), channel(m1, m2, hue), channel(m1, m2, hue - 1.0 / 3)};
+  if (sat == 0) out[0] = out[1] = out[2] = lum;
+  std::uint32_t result = 0;
+  for (double c : out) result = result * 256 + static_cast<std::uint32_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
+  return result;
+}
+
+// DrawingML's scheme colour names, the text and background aliases among them.
+std::optional<int> SchemeSlot(std::string_view name) {
+  if (name == "tx1") name = "dk1";
+  else if (name == "bg1") name = "lt1";
+  else if (name == "tx2") name = "dk2";
+  else if (name == "bg2") name = "lt2";
+  for (int slot = 0; slot < 12; ++slot)
+    if (kSchemeNames[slot] == name) return slot;
+  return std::nullopt;
+}
+
+// The preset colours drawings use; others are left unresolved.
+struct PresetColor {
+  std::string_view name;
+  std::uint32_t rgb;
+};
+constexpr PresetColor kPresetColors[] = {
+    {"black", 0x000000}, {"white", 0xFFFFFF}, {"red", 0xFF0000},   {"green", 0x008000},  {"blue", 0x0000FF},
+    {"yellow", 0xFFFF00}, {"cyan", 0x00FFFF}, {"magenta", 0xFF00FF}, {"gray", 0x808080}, {"grey", 0x808080},
+    {"lime", 0x00FF00},  {"navy", 0x000080}, {"maroon", 0x800000}, {"olive", 0x808000}, {"purple", 0x800080},
+    {"teal", 0x008080},  {"silver", 0xC0C0C0}, {"orange", 0xFFA500}};
+
+// sRGB and linear light, which DrawingML's shade and tint work in.
+double ToLinear(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
+double FromLinear(double c) { return c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1 / 2.4) - 0.055; }
+
+template <typename Change>
+std::uint32_t EachLinearChannel(std::uint32_t rgb, Change change) {
+  std::uint32_t result = 0;
+  for (int shift = 16; shift >= 0; shift -= 8) {
+    double c = change(ToLinear(((rgb >> shift) & 0xFF) / 255.0));
+    result = result * 256 + static_cast<std::uint32_t>(std::lround(std::clamp(FromLinear(std::clamp(c, 0.0, 1.0)), 0.0, 1.0) * 255));
+  }
+  return result;
+}
+
+std::optional<std::uint32_t> BaseDrawingColor(pugi::xml_node element, const WorkbookColors& colors,
+                                              std::optional<std::uint32_t> placeholder) {
+  std::string_view kind = LocalName(element.name());
+  std::string_view value = Attr(element, "val").value();
+  if (kind == "srgbClr") return ParseHexRgb(value);
+  if (kind == "sysClr") return ParseHexRgb(Attr(element, "lastClr").value());
+  if (kind == "schemeClr") {
+    if (value == "phClr") return placeholder;
+    std::optional<int> slot = SchemeSlot(value);
+    if (!slot) return std::nullopt;
+    return colors.theme[static_cast<std::size_t>(ThemeIndexOfSchemeSlot(*slot))];
+  }
+  if (kind == "prstClr") {
+    for (const PresetColor& preset : kPresetColors)
+      if (preset.name == value) return preset.rgb;
+    return std::nullopt;
+  }
+  if (kind == "scrgbClr") {
+    std::uint32_t rgb = 0;
+    for (std::string_view channel : {"r", "g", "b"}) {
+      double linear = std::clamp(NumberAttr(element, channel).value_or(0) / 100000, 0.0, 1.0);
+      rgb = rgb * 256 + static_cast<std::uint32_t>(std::lround(std::clamp(FromLinear(linear), 0.0, 1.0) * 255));
+    }
+    return rgb;
+  }
+  return std::nullopt;
+}
+
+void ApplyDrawingModifiers(pugi::xml_node element, DrawingColor* color) {
+  for (pugi::xml_node modifier = element.first_child(); modifier; modifier = modifier.next_sibling()) {
+    std::optional<double> value = NumberAttr(modifier, "val");
+    if (modifier.type() != pugi::node_element || !value) continue;
+    const double amount = std::clamp(*value / 100000, -10.0, 10.0);
+    std::string_view name = LocalName(modifier.name());
+    if (name == "lumMod") color->rgb = WithLuminance(color->rgb, [amount](double lum) { return lum * amount; });
+    else if (name == "lumOff") color->rgb = WithLuminance(color->rgb, [amount](double lum) { return lum + amount; });
+    else if (name == "shade") color->rgb = EachLinearChannel(color->rgb, [amount](double c) { return c * amount; });
+    else if (name == "tint")
+      color->rgb = EachLinearChannel(color->rgb, [amount](double c) { return 1 - (1 - c) * amount; });
+    else if (name == "alpha") color->alpha = std::clamp(amount, 0.0, 1.0);
+  }
+}
+
 }  // namespace
 
 WorkbookColors::WorkbookColors() : indexed(std::begin(kDefaultPalette), std::end(kDefaultPalette)) {
@@ -109,33 +221,20 @@ ColorData ReadColor(pugi::xml_node element, const WorkbookColors& colors) {
 
 std::uint32_t ApplyTint(std::uint32_t rgb, double tint) {
   if (tint == 0) return rgb;
-  double r = ((rgb >> 16) & 0xFF) / 255.0, g = ((rgb >> 8) & 0xFF) / 255.0, b = (rgb & 0xFF) / 255.0;
-  double high = std::max({r, g, b}), low = std::min({r, g, b});
-  double lum = (high + low) / 2, hue = 0, sat = 0;
-  if (high != low) {
-    double range = high - low;
-    sat = lum <= 0.5 ? range / (high + low) : range / (2 - high - low);
-    if (high == r) hue = (g - b) / range;
-    else if (high == g) hue = 2 + (b - r) / range;
-    else hue = 4 + (r - g) / range;
-    hue /= 6;
-    if (hue < 0) hue += 1;
+  return WithLuminance(rgb, [tint](double lum) { return tint < 0 ? lum * (1 + tint) : lum * (1 - tint) + tint; });
+}
+
+std::optional<DrawingColor> ReadDrawingColor(pugi::xml_node parent, const WorkbookColors& colors,
+                                             std::optional<std::uint32_t> placeholder) {
+  for (pugi::xml_node element = parent.first_child(); element; element = element.next_sibling()) {
+    if (element.type() != pugi::node_element) continue;
+    std::optional<std::uint32_t> rgb = BaseDrawingColor(element, colors, placeholder);
+    if (!rgb) continue;
+    DrawingColor color{*rgb, 1};
+    ApplyDrawingModifiers(element, &color);
+    return color;
   }
-  lum = tint < 0 ? lum * (1 + tint) : lum * (1 - tint) + tint;
-  auto channel = [&](double m1, double m2, double h) {
-    h -= std::floor(h);
-    if (h < 1.0 / 6) return m1 + (m2 - m1) * h * 6;
-    if (h < 0.5) return m2;
-    if (h < 2.0 / 3) return m1 + (m2 - m1) * (2.0 / 3 - h) * 6;
-    return m1;
-  };
-  double m2 = lum <= 0.5 ? lum * (1 + sat) : lum + sat - lum * sat;
-  double m1 = 2 * lum - m2;
-  double out[3] = {channel(m1, m2, hue + 1.0 / 3), channel(m1, m2, hue), channel(m1, m2, hue - 1.0 / 3)};
-  if (sat == 0) out[0] = out[1] = out[2] = lum;
-  std::uint32_t result = 0;
-  for (double c : out) result = result * 256 + static_cast<std::uint32_t>(std::lround(std::clamp(c, 0.0, 1.0) * 255));
-  return result;
+  return std::nullopt;
 }
 
 }  // namespace sim

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -30,6 +31,19 @@ void ReadIndexedColors(pugi::xml_node stylesheet, WorkbookColors* colors);
 
 // A colour element (<color>, <fgColor>, ...); a null node gives an absent colour.
 ColorData ReadColor(pugi::xml_node element, const WorkbookColors& colors);
+
+// A colour of a drawing: RGB and its opacity (1 opaque, 0 clear).
+struct DrawingColor {
+  std::uint32_t rgb = 0;
+  double alpha = 1;
+};
+
+// The DrawingML colour element among the children of `parent` (srgbClr, schemeClr,
+// sysClr, prstClr, scrgbClr) with its lumMod, lumOff, shade, tint and alpha applied;
+// phClr, the colour a shape style hands to its reference, stands for `placeholder`.
+// None when `parent` holds no colour that can be resolved.
+std::optional<DrawingColor> ReadDrawingColor(pugi::xml_node parent, const WorkbookColors& colors,
+                                             std::optional<std::uint32_t> placeholder = std::nullopt);
 
 // Lightens (tint > 0) or darkens (tint < 0) a colour in HLS space, as Excel does.
 std::uint32_t ApplyTint(std::uint32_t rgb, double tint);

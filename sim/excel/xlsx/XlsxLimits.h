@@ -31,4 +31,17 @@ constexpr std::size_t kMaxCells = 5000000;           // in the whole workbook
 constexpr std::size_t kMaxStyles = 65000;            // entries of each list of styles.xml
 constexpr std::size_t kMaxSharedStrings = 5000000;
 
+// Drawings. A drawing object past one of these is left out with a message; the
+// workbook still opens.
+constexpr std::size_t kMaxDrawingObjects = 10000;  // in one sheet, group members counted
+constexpr int kMaxGroupDepth = 32;                 // groups within groups
+// Positions and sizes of drawing objects, in EMU (12700 to the point): about 59
+// metres, beyond any sheet.
+constexpr double kMaxDrawingEmu = 2147483647.0;
+// A picture's image part, read when the picture is sent, and its pixels, read from
+// the image's header.
+constexpr std::uint64_t kMaxMediaBytes = 64ull << 20;
+constexpr std::uint32_t kMaxImageSide = 20000;
+constexpr std::uint64_t kMaxImagePixels = 100000000;
+
 }  // namespace sim

@@ -67,7 +67,7 @@ class SheetVisitor : public XmlStreamVisitor {
         return Take::Descend;
       case 2:
         section_ = name;
-        if (name == "sheetFormatPr" || name == "dimension") return Take::Whole;
+        if (name == "sheetFormatPr" || name == "dimension" || name == "drawing") return Take::Whole;
         return name == "cols" || name == "sheetData" || name == "mergeCells" ? Take::Descend : Take::Ignore;
       case 3:
         if (section_ == "cols" && name == "col") return Take::Whole;
@@ -89,6 +89,8 @@ class SheetVisitor : public XmlStreamVisitor {
       return ReadMerge(element, error);
     } else if (section_ == "sheetFormatPr") {
       ReadFormat(element, &sheet_);
+    } else if (section_ == "drawing") {
+      sheet_.drawingId = Attr(element, "id").value();
     } else {
       sheet_.dimension = ParseCellRect(Attr(element, "ref").value());
     }
