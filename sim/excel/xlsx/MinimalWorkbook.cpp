@@ -25,6 +25,8 @@ std::string ContentTypes(const MinimalWorkbookParts& parts) {
   types += override("/xl/worksheets/sheet1.xml", ml + "worksheet+xml");
   if (!parts.styles.empty()) types += override("/xl/styles.xml", ml + "styles+xml");
   if (!parts.sharedStrings.empty()) types += override("/xl/sharedStrings.xml", ml + "sharedStrings+xml");
+  if (!parts.drawing.empty())
+    types += override("/xl/drawings/drawing1.xml", "application/vnd.openxmlformats-officedocument.drawing+xml");
   return types + "</Types>";
 }
 
@@ -43,10 +45,21 @@ std::vector<ZipEntry> MinimalWorkbookEntries(const MinimalWorkbookParts& parts) 
                               parts.workbookExtra + "</workbook>"},
       {"xl/_rels/workbook.xml.rels", "<Relationships xmlns=\"" + std::string(kRelsNs) + "\">" + workbookRels +
                                          "</Relationships>"},
-      {"xl/worksheets/sheet1.xml", "<worksheet xmlns=\"" + std::string(kMain) + "\">" + parts.sheetBefore +
-                                       "<sheetData>" + parts.sheetData + "</sheetData>" + parts.sheetExtra +
+      {"xl/worksheets/sheet1.xml", "<worksheet xmlns=\"" + std::string(kMain) + "\" xmlns:r=\"" + kDocRels + "\">" +
+                                       parts.sheetBefore + "<sheetData>" + parts.sheetData + "</sheetData>" +
+                                       parts.sheetExtra + (parts.drawing.empty() ? "" : "<drawing r:id=\"rId1\"/>") +
                                        "</worksheet>"},
   };
+  if (!parts.drawing.empty()) {
+    entries.push_back({"xl/worksheets/_rels/sheet1.xml.rels",
+                       "<Relationships xmlns=\"" + std::string(kRelsNs) + "\">" +
+                           Relationship("rId1", "drawing", "../drawings/drawing1.xml") + "</Relationships>"});
+    entries.push_back({"xl/drawings/drawing1.xml", parts.drawing});
+    entries.push_back({"xl/drawings/_rels/drawing1.xml.rels", "<Relationships xmlns=\"" + std::string(kRelsNs) +
+                                                                  "\">" + parts.drawingRelationships +
+                                                                  "</Relationships>"});
+  }
+  entries.insert(entries.end(), parts.otherParts.begin(), parts.otherParts.end());
   if (!parts.styles.empty()) entries.push_back({"xl/styles.xml", parts.styles});
   if (!parts.sharedStrings.empty()) entries.push_back({"xl/sharedStrings.xml", parts.sharedStrings});
   return entries;

@@ -17,6 +17,11 @@ struct MinimalWorkbookParts {
   std::string styles;         // xl/styles.xml, none when empty
   std::string sharedStrings;  // xl/sharedStrings.xml, none when empty
   std::string workbookExtra;  // elements of workbook.xml after <sheets> (<definedNames>)
+  // The sheet's drawing part, xl/drawings/drawing1.xml (none when empty), and the
+  // <Relationship> elements of its relationships part.
+  std::string drawing;
+  std::string drawingRelationships;
+  std::vector<ZipEntry> otherParts;  // added as they are (images, charts)
 };
 
 std::vector<ZipEntry> MinimalWorkbookEntries(const MinimalWorkbookParts& parts);

@@ -45,3 +45,33 @@ inline std::shared_ptr<const sim::WorkbookData> ReadBytes(const std::string& byt
 inline std::shared_ptr<const sim::WorkbookData> ReadParts(const sim::MinimalWorkbookParts& parts, std::string* error) {
   return ReadBytes(Zip(sim::MinimalWorkbookEntries(parts)), error);
 }
+
+// Pieces of a drawing part for workbooks made on the spot.
+constexpr const char* kDrawingStart =
+    "<xdr:wsDr xmlns:xdr='http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing' "
+    "xmlns:a='http://schemas.openxmlformats.org/drawingml/2006/main' "
+    "xmlns:r='http://schemas.openxmlformats.org/officeDocument/2006/relationships' "
+    "xmlns:c='http://schemas.openxmlformats.org/drawingml/2006/chart' "
+    "xmlns:mc='http://schemas.openxmlformats.org/markup-compatibility/2006'>";
+
+inline std::string Marker(const std::string& name, int column, int row, long long columnOffset = 0,
+                          long long rowOffset = 0) {
+  return "<xdr:" + name + "><xdr:col>" + std::to_string(column) + "</xdr:col><xdr:colOff>" +
+         std::to_string(columnOffset) + "</xdr:colOff><xdr:row>" + std::to_string(row) + "</xdr:row><xdr:rowOff>" +
+         std::to_string(rowOffset) + "</xdr:rowOff></xdr:" + name + ">";
+}
+
+// The opening of a two-cell anchor from one cell's top-left corner to another's.
+inline std::string TwoCell(int fromColumn, int fromRow, int toColumn, int toRow) {
+  return "<xdr:twoCellAnchor>" + Marker("from", fromColumn, fromRow) + Marker("to", toColumn, toRow);
+}
+
+// The closing tag of an anchor opened by `anchorStart` ("<xdr:oneCellAnchor>...").
+inline std::string AnchorEnd(const std::string& anchorStart) {
+  return "</" + anchorStart.substr(1, anchorStart.find('>') - 1) + ">";
+}
+
+inline std::string ImageRelationship(const std::string& id, const std::string& target) {
+  return "<Relationship Id='" + id +
+         "' Type='http://schemas.openxmlformats.org/officeDocument/2006/relationships/image' Target='" + target + "'/>";
+}
