@@ -3,23 +3,11 @@
 #include <limits>
 #include <vector>
 
+#include "sim/addin/NamedValues.h"
 #include "sim/excel/xlsx/XlsxColors.h"
 
 namespace sim {
 namespace {
-
-template <typename Value>
-struct Named {
-  std::string_view name;
-  Value value;
-};
-
-template <typename Value, std::size_t N>
-Value Lookup(const Named<Value> (&table)[N], std::string_view name, Value otherwise) {
-  for (const auto& entry : table)
-    if (entry.name == name) return entry.value;
-  return otherwise;
-}
 
 constexpr int kXlMedium = -4138;
 constexpr int kXlThick = 4;

@@ -3,22 +3,10 @@
 #include <cmath>
 
 #include "automation/ShapeRecordLayout.h"
+#include "sim/addin/NamedValues.h"
 
 namespace sim {
 namespace {
-
-template <typename Value>
-struct Named {
-  std::string_view name;
-  Value value;
-};
-
-template <typename Value, std::size_t N>
-const Value* Find(const Named<Value> (&table)[N], std::string_view name) {
-  for (const Named<Value>& entry : table)
-    if (entry.name == name) return &entry.value;
-  return nullptr;
-}
 
 // MsoAutoShapeType of the presets Excel has a type for, in the type's order.
 constexpr Named<int> kAutoShapeTypes[] = {
@@ -212,35 +200,12 @@ double HalfTurn(double degrees) {
 
 }  // namespace
 
-int AutoShapeTypeOf(std::string_view preset) {
-  const int* type = Find(kAutoShapeTypes, preset);
-  return type ? *type : kMsoShapeNotPrimitive;
-}
-
-int DashStyleOf(std::string_view dash) {
-  const int* style = Find(kDashStyles, dash);
-  return style ? *style : kMsoLineSolid;
-}
-
-int ArrowheadStyleOf(std::string_view type) {
-  const int* style = Find(kArrowheadStyles, type);
-  return style ? *style : kMsoArrowheadNone;
-}
-
-int ArrowheadSizeOf(std::string_view size) {
-  const int* value = Find(kArrowheadSizes, size);
-  return value ? *value : kMsoArrowheadMedium;
-}
-
-int TextHorizontalAlignmentOf(std::string_view align) {
-  const int* value = Find(kHorizontalAlignments, align);
-  return value ? *value : -4131;
-}
-
-int TextVerticalAlignmentOf(std::string_view anchor) {
-  const int* value = Find(kVerticalAlignments, anchor);
-  return value ? *value : -4160;
-}
+int AutoShapeTypeOf(std::string_view preset) { return Lookup(kAutoShapeTypes, preset, kMsoShapeNotPrimitive); }
+int DashStyleOf(std::string_view dash) { return Lookup(kDashStyles, dash, kMsoLineSolid); }
+int ArrowheadStyleOf(std::string_view type) { return Lookup(kArrowheadStyles, type, kMsoArrowheadNone); }
+int ArrowheadSizeOf(std::string_view size) { return Lookup(kArrowheadSizes, size, kMsoArrowheadMedium); }
+int TextHorizontalAlignmentOf(std::string_view align) { return Lookup(kHorizontalAlignments, align, -4131); }
+int TextVerticalAlignmentOf(std::string_view anchor) { return Lookup(kVerticalAlignments, anchor, -4160); }
 
 ShapeAdjustments AdjustmentsOf(std::string_view preset, const std::map<std::string, double>& guides) {
   const AdjustmentGuides* known = Find(kAdjustmentGuides, preset);

@@ -49,6 +49,65 @@ std::vector<sim::MinimalWorkbookParts> Seeds() {
   layout.workbookExtra = "<definedNames><definedName name='Area'>Sheet1!$A$1:$B$2</definedName>"
                          "<definedName name='Here' localSheetId='0'>'Sheet1'!$C:$D</definedName></definedNames>";
   seeds.push_back(layout);
+
+  // A drawing: a group with a shape and an elbow connector, a text box, a line with
+  // arrowheads, a picture and a chart with its picture as the fallback.
+  sim::MinimalWorkbookParts drawing;
+  const std::string from = "<xdr:from><xdr:col>1</xdr:col><xdr:colOff>12700</xdr:colOff><xdr:row>1</xdr:row>"
+                           "<xdr:rowOff>0</xdr:rowOff></xdr:from>";
+  const std::string to = "<xdr:to><xdr:col>5</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>9</xdr:row>"
+                         "<xdr:rowOff>6350</xdr:rowOff></xdr:to>";
+  const std::string style = "<xdr:style><a:lnRef idx='2'><a:schemeClr val='accent1'><a:shade val='50000'/>"
+                            "</a:schemeClr></a:lnRef><a:fillRef idx='1'><a:schemeClr val='accent1'/></a:fillRef>"
+                            "<a:effectRef idx='0'><a:schemeClr val='accent1'/></a:effectRef><a:fontRef idx='minor'>"
+                            "<a:schemeClr val='lt1'/></a:fontRef></xdr:style>";
+  drawing.drawing =
+      "<xdr:wsDr xmlns:xdr='http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing' "
+      "xmlns:a='http://schemas.openxmlformats.org/drawingml/2006/main' "
+      "xmlns:r='http://schemas.openxmlformats.org/officeDocument/2006/relationships' "
+      "xmlns:c='http://schemas.openxmlformats.org/drawingml/2006/chart' "
+      "xmlns:mc='http://schemas.openxmlformats.org/markup-compatibility/2006'>"
+      "<xdr:twoCellAnchor>" + from + to +
+      "<xdr:grpSp><xdr:nvGrpSpPr><xdr:cNvPr id='6' name='Group 5'/></xdr:nvGrpSpPr><xdr:grpSpPr><a:xfrm>"
+      "<a:off x='100' y='100'/><a:ext cx='3000' cy='2000'/><a:chOff x='0' y='0'/><a:chExt cx='300' cy='200'/>"
+      "</a:xfrm><a:solidFill><a:srgbClr val='FF8000'><a:alpha val='50000'/></a:srgbClr></a:solidFill></xdr:grpSpPr>"
+      "<xdr:sp><xdr:nvSpPr><xdr:cNvPr id='2' name='Rounded 1'/><xdr:cNvSpPr/></xdr:nvSpPr><xdr:spPr><a:xfrm rot='5400000' "
+      "flipH='1'><a:off x='0' y='0'/><a:ext cx='100' cy='80'/></a:xfrm><a:prstGeom prst='roundRect'><a:avLst>"
+      "<a:gd name='adj' fmla='val 20000'/></a:avLst></a:prstGeom><a:grpFill/><a:ln w='19050'><a:prstDash "
+      "val='lgDashDot'/></a:ln></xdr:spPr>" + style +
+      "<xdr:txBody><a:bodyPr anchor='ctr'/><a:p><a:pPr algn='ctr'/><a:r><a:rPr sz='1400' b='1' u='dbl'><a:solidFill>"
+      "<a:schemeClr val='tx1'><a:lumMod val='75000'/><a:lumOff val='25000'/></a:schemeClr></a:solidFill><a:latin "
+      "typeface='+mj-lt'/></a:rPr><a:t>Two</a:t></a:r><a:br/><a:r><a:t>lines</a:t></a:r></a:p></xdr:txBody></xdr:sp>"
+      "<xdr:cxnSp><xdr:nvCxnSpPr><xdr:cNvPr id='5' name='Elbow 4'/><xdr:cNvCxnSpPr/></xdr:nvCxnSpPr><xdr:spPr><a:xfrm>"
+      "<a:off x='100' y='80'/><a:ext cx='150' cy='100'/></a:xfrm><a:prstGeom prst='bentConnector3'><a:avLst>"
+      "<a:gd name='adj1' fmla='val 30000'/></a:avLst></a:prstGeom><a:ln><a:tailEnd type='stealth' w='lg' len='sm'/>"
+      "</a:ln></xdr:spPr>" + style + "</xdr:cxnSp></xdr:grpSp><xdr:clientData/></xdr:twoCellAnchor>"
+      "<xdr:oneCellAnchor>" + from + "<xdr:ext cx='1905000' cy='436786'/><xdr:sp><xdr:nvSpPr><xdr:cNvPr id='9' "
+      "name='TextBox 8'/><xdr:cNvSpPr txBox='1'/></xdr:nvSpPr><xdr:spPr><a:prstGeom prst='rect'/><a:gradFill><a:gsLst>"
+      "<a:gs pos='0'><a:sysClr val='window' lastClr='FFFFFF'/></a:gs></a:gsLst></a:gradFill></xdr:spPr><xdr:txBody>"
+      "<a:bodyPr anchor='b'/><a:p><a:r><a:rPr sz='900'/><a:t>Note</a:t></a:r></a:p></xdr:txBody></xdr:sp>"
+      "<xdr:clientData/></xdr:oneCellAnchor>"
+      "<xdr:absoluteAnchor><xdr:pos x='0' y='0'/><xdr:ext cx='254000' cy='127000'/><xdr:sp><xdr:nvSpPr><xdr:cNvPr "
+      "id='10' name='Line 9'/><xdr:cNvSpPr/></xdr:nvSpPr><xdr:spPr><a:xfrm flipV='1'/><a:prstGeom prst='line'/>"
+      "<a:ln w='38100'><a:solidFill><a:prstClr val='red'/></a:solidFill><a:headEnd type='diamond'/><a:tailEnd "
+      "type='triangle' w='sm' len='lg'/></a:ln></xdr:spPr></xdr:sp><xdr:clientData/></xdr:absoluteAnchor>"
+      "<xdr:twoCellAnchor>" + from + to + "<xdr:pic><xdr:nvPicPr><xdr:cNvPr id='3' name='Picture 2'/></xdr:nvPicPr>"
+      "<xdr:blipFill><a:blip r:embed='rId1'/></xdr:blipFill><xdr:spPr/></xdr:pic><xdr:clientData/>"
+      "</xdr:twoCellAnchor>"
+      "<xdr:twoCellAnchor>" + from + to + "<mc:AlternateContent><mc:Choice Requires='c14'><xdr:graphicFrame>"
+      "<xdr:nvGraphicFramePr><xdr:cNvPr id='4' name='Chart 3'/></xdr:nvGraphicFramePr><a:graphic><a:graphicData>"
+      "<c:chart r:id='rId2'/></a:graphicData></a:graphic></xdr:graphicFrame></mc:Choice><mc:Fallback><xdr:pic>"
+      "<xdr:nvPicPr><xdr:cNvPr id='4' name='Chart 3'/></xdr:nvPicPr><xdr:blipFill><a:blip r:embed='rId1'/>"
+      "</xdr:blipFill><xdr:spPr/></xdr:pic></mc:Fallback></mc:AlternateContent><xdr:clientData/>"
+      "</xdr:twoCellAnchor></xdr:wsDr>";
+  drawing.drawingRelationships =
+      "<Relationship Id='rId1' Type='http://schemas.openxmlformats.org/officeDocument/2006/relationships/image' "
+      "Target='../media/image1.png'/>"
+      "<Relationship Id='rId2' Type='http://schemas.openxmlformats.org/officeDocument/2006/relationships/chart' "
+      "Target='../charts/chart1.xml'/>";
+  drawing.otherParts = {{"xl/media/image1.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10\0\0\0\x10", 24)}};
+  drawing.sheetData = "<row r='2'><c r='B2'><v>1</v></c></row>";
+  seeds.push_back(drawing);
   return seeds;
 }
 
@@ -72,7 +131,8 @@ int main(int argc, char** argv) {
     std::string error;
     std::string file = sim::MakeZipArchive(sim::MinimalWorkbookEntries(p), &error);
     std::string parts = p.sheetData + '\0' + p.sheetExtra + '\0' + p.sheetBefore + '\0' + p.styles + '\0' +
-                        p.sharedStrings + '\0' + p.workbookExtra;
+                        p.sharedStrings + '\0' + p.workbookExtra + '\0' + p.drawing + '\0' +
+                        p.drawingRelationships + '\0' + (p.otherParts.empty() ? "" : p.otherParts[0].bytes);
     std::string stem = std::string(argv[1]) + "/seed" + std::to_string(i);
     if (file.empty() || !Write(stem + ".xlsx", file) || !Write(stem + ".parts", parts)) {
       std::fprintf(stderr, "cannot write the seeds into %s %s\n", argv[1], error.c_str());
