@@ -195,9 +195,9 @@ class CDrawingReader {
     data.name = Attr(cNvPr, "name").value();
     data.anchor = anchor;
     std::string reason;
-    if (!Classify(object, &data, &reason) ||
-        !(group ? PlaceInGroup(object, *group, &data, &reason) : PlaceInAnchor(object, &data, &reason)))
+    if (!Classify(object, &data, &reason) || (group && !PlaceInGroup(object, *group, &data, &reason)))
       return WarnObject(object, anchor, reason);
+    if (!group) PlaceInAnchor(object, &data);
     sheet_.drawings.push_back(std::move(data));
   }
 
@@ -278,17 +278,16 @@ class CDrawingReader {
   // A top-level object fills its anchor; one turned by 45 to 135 degrees (or 225 to
   // 315) is anchored by its box turned a quarter, so its own box keeps the centre
   // and swaps the sides.
-  bool PlaceInAnchor(pugi::xml_node object, DrawingObjectData* data, std::string*) {
+  static void PlaceInAnchor(pugi::xml_node object, DrawingObjectData* data) {
     const bool quarter = (data->rotation >= 45 && data->rotation < 135) || (data->rotation >= 225 && data->rotation < 315);
-    if (!quarter) return true;
-    pugi::xml_node ext = Child(Child(Child(object, "spPr"), "xfrm"), "ext");
+    if (!quarter) return;
+    pugi::xml_node ext = Child(TransformOf(object), "ext");
     std::optional<double> cx = Emu(ext, "cx"), cy = Emu(ext, "cy");
-    if (!cx || !cy || *cx <= 0 || *cy <= 0) return true;
+    if (!cx || !cy || *cx <= 0 || *cy <= 0) return;
     data->boxWidth = *cx / *cy;
     data->boxHeight = *cy / *cx;
     data->boxLeft = (1 - data->boxWidth) / 2;
     data->boxTop = (1 - data->boxHeight) / 2;
-    return true;
   }
 
   static pugi::xml_node TransformOf(pugi::xml_node object) {

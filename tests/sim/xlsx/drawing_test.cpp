@@ -152,6 +152,22 @@ std::string Picture(const std::string& name, const std::string& blip) {
          "/></xdr:blipFill><xdr:spPr/></xdr:pic></xdr:twoCellAnchor>";
 }
 
+TEST(DrawingReader, AShapeTurnedAQuarterKeepsItsOwnBoxAroundItsAnchorsCentre) {
+  // Excel anchors a shape turned by 90 degrees by its box turned a quarter: 100 x 200
+  // points for a shape of 200 x 100.
+  auto book = WithDrawing("<xdr:absoluteAnchor><xdr:pos x='0' y='0'/><xdr:ext cx='1270000' cy='2540000'/><xdr:sp>"
+                          "<xdr:nvSpPr><xdr:cNvPr id='2' name='Turned'/></xdr:nvSpPr><xdr:spPr><a:xfrm rot='5400000'>"
+                          "<a:off x='-635000' y='635000'/><a:ext cx='2540000' cy='1270000'/></a:xfrm>"
+                          "<a:prstGeom prst='rect'/></xdr:spPr></xdr:sp></xdr:absoluteAnchor>");
+  ASSERT_TRUE(book);
+  const DrawingObjectData& turned = book->sheets[0].drawings.at(0);
+  EXPECT_DOUBLE_EQ(90, turned.rotation);
+  EXPECT_DOUBLE_EQ(-0.5, turned.boxLeft);
+  EXPECT_DOUBLE_EQ(0.25, turned.boxTop);
+  EXPECT_DOUBLE_EQ(2, turned.boxWidth);
+  EXPECT_DOUBLE_EQ(0.5, turned.boxHeight);
+}
+
 TEST(DrawingReader, BadObjectsAreLeftOutWithAWarningAndTheRestIsRead) {
   struct Case {
     const char* what;
