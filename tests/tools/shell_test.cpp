@@ -407,3 +407,47 @@ TEST_F(ShellTest, TheSizeOptionsSetFromTheShellShapeThePlacedTable) {
 }
 
 }  // namespace
+
+TEST_F(ShellTest, TheDrawingObjectsOfARangeArePlacedWithTheTableAndItsPicturesAttached) {
+  const std::string fixtures = QV_SOURCE_DIR "/tests/fixtures/xlsx/";
+  const std::string pictures = dir.File("pictures.dgn");
+  ShellResult r = Shell("--quiet --design " + pictures + " create --workbook " + fixtures +
+                        "WithDrawing.xlsx --range A1:L30 --at 0,0");
+  ASSERT_EQ(0, r.status) << r.out;
+  nlohmann::json dump = nlohmann::json::parse(Shell("--quiet --design " + pictures + " dump").out);
+  ASSERT_EQ(1u, dump["elements"].size());
+  const nlohmann::json& rasters = dump["rasters"];
+  ASSERT_EQ(5u, rasters.size());
+  // Saved beside the design file, attached by a relative path, named after the cell.
+  char cellId[32];
+  std::snprintf(cellId, sizeof cellId, "%llX", dump["elements"][0]["id"].get<unsigned long long>());
+  EXPECT_EQ(".\\QuorvellePictures\\WithDrawing_Sheet1_2.jpeg", rasters[0]["path"]);
+  EXPECT_EQ(std::string(cellId) + "_0", rasters[0]["name"]);
+  EXPECT_TRUE(std::filesystem::exists(dir.File("QuorvellePictures/WithDrawing_Sheet1_2.jpeg")));
+  EXPECT_DOUBLE_EQ(144, rasters[0]["extent"][0].get<double>());
+  EXPECT_NE(std::string::npos, dump.dump().find("Sheet with various pictures"));  // the text box's text
+  ASSERT_EQ(0, Shell("--quiet --design " + pictures + " render " + dir.File("pictures.png")).status);
+
+  // A line with a diamond at its start and a triangle at its end.
+  const std::string line = dir.File("line.dgn");
+  r = Shell("--quiet --design " + line + " create --workbook " + fixtures +
+            "asposepy-line_book1.out.xlsx --sheet Sheet1 --range A1:L30 --at 0,0");
+  ASSERT_EQ(0, r.status) << r.out;
+  const nlohmann::json lineDump = nlohmann::json::parse(Shell("--quiet --design " + line + " dump").out);
+  std::vector<int> types;
+  for (const auto& member : lineDump["elements"][0]["members"]) types.push_back(member["type"].get<int>());
+  EXPECT_EQ((std::vector<int>{6, 6, 3}), types);
+
+  // Drawing objects and pictures switched off in the options: neither is placed, and a
+  // chart without a picture in the workbook is said to be left out.
+  ASSERT_EQ(0, Shell("options set ImportObj " + std::to_string(255 & ~(16 | 32))).status);
+  const std::string off = dir.File("off.dgn");
+  r = Shell("--design " + off + " create --workbook " + fixtures + "WithDrawing.xlsx --range A1:L30 --at 0,0");
+  ASSERT_EQ(0, r.status) << r.out;
+  dump = nlohmann::json::parse(Shell("--quiet --design " + off + " dump").out);
+  EXPECT_TRUE(dump["rasters"].empty());
+  EXPECT_NE(std::string::npos, dump.dump().find("Sheet with various pictures"));  // texts of text boxes stay
+  r = Shell("--design " + dir.File("chart.dgn") + " create --workbook " + fixtures + "chart_bar01.xlsx --range A1:P30 --at 0,0");
+  EXPECT_NE(std::string::npos, r.out.find("The chart \"Chart 1\" of the sheet \"Sheet1\" has no picture in the workbook"))
+      << r.out;
+}
