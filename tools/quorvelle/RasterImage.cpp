@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
+
+#include "sim/excel/xlsx/ImageHeader.h"
 
 namespace {
 
@@ -41,10 +44,6 @@ bool SizeFits(long long width, long long height, std::string* why) {
   return true;
 }
 
-std::uint32_t BigEndian32(const unsigned char* p) {
-  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
-}
-
 struct PngReader {
   const std::vector<unsigned char>& bytes;
   std::size_t at = 0;
@@ -59,12 +58,6 @@ cairo_status_t ReadPngBytes(void* closure, unsigned char* data, unsigned int len
 }
 
 cairo_surface_t* LoadPng(const std::vector<unsigned char>& bytes, std::string* why) {
-  // The header chunk comes first and gives the size.
-  if (bytes.size() < 24 || std::string(bytes.begin() + 12, bytes.begin() + 16) != "IHDR") {
-    *why = "is a damaged PNG file";
-    return nullptr;
-  }
-  if (!SizeFits(BigEndian32(&bytes[16]), BigEndian32(&bytes[20]), why)) return nullptr;
   PngReader reader{bytes};
   cairo_surface_t* image = cairo_image_surface_create_from_png_stream(ReadPngBytes, &reader);
   if (cairo_surface_status(image) != CAIRO_STATUS_SUCCESS) {
@@ -85,7 +78,7 @@ cairo_surface_t* LoadJpeg(const std::vector<unsigned char>& bytes, std::string* 
   int width = 0, height = 0, subsampling = 0, colourspace = 0;
   if (tjDecompressHeader3(decoder, bytes.data(), bytes.size(), &width, &height, &subsampling, &colourspace) != 0) {
     *why = "is a damaged JPEG file";
-  } else if (SizeFits(width, height, why)) {
+  } else {
     image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
     cairo_surface_flush(image);
     // cairo's RGB24 is one 32-bit word per pixel, blue in the low byte.
@@ -109,9 +102,18 @@ cairo_surface_t* LoadJpeg(const std::vector<unsigned char>& bytes, std::string* 
 cairo_surface_t* LoadRasterImage(const std::string& linuxPath, std::string* why) {
   std::vector<unsigned char> bytes;
   if (!ReadFile(linuxPath, &bytes, why)) return nullptr;
-  static const unsigned char kPng[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
-  if (bytes.size() >= 8 && std::equal(std::begin(kPng), std::end(kPng), bytes.begin())) return LoadPng(bytes, why);
-  if (bytes.size() >= 3 && bytes[0] == 0xFF && bytes[1] == 0xD8 && bytes[2] == 0xFF) return LoadJpeg(bytes, why);
-  *why = "is neither a PNG nor a JPEG file";
-  return nullptr;
+  const std::string_view view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  const bool png = view.starts_with("\x89PNG"), jpeg = view.starts_with("\xFF\xD8");
+  if (!png && !jpeg) {
+    *why = "is neither a PNG nor a JPEG file";
+    return nullptr;
+  }
+  // The size from the header, before anything is decoded.
+  const sim::ImageHeader header = sim::InspectImageHeader(view, true);
+  if (header.status != sim::ImageHeader::Status::Known) {
+    *why = png ? "is a damaged PNG file" : "is a damaged JPEG file";
+    return nullptr;
+  }
+  if (!SizeFits(header.width, header.height, why)) return nullptr;
+  return png ? LoadPng(bytes, why) : LoadJpeg(bytes, why);
 }
