@@ -126,8 +126,15 @@ class CDrawingReader {
   }
 
  private:
+  // A drawing of countless broken objects is told about in a few lines, not one each.
   void Warn(std::optional<DrawingAnchor> anchor, std::string text) {
-    sheet_.drawingWarnings.push_back({std::move(text), anchor});
+    if (sheet_.drawingWarnings.size() < kMaxDrawingWarnings) {
+      sheet_.drawingWarnings.push_back({std::move(text), anchor});
+    } else if (sheet_.drawingWarnings.size() == kMaxDrawingWarnings) {
+      sheet_.drawingWarnings.push_back({"More drawing objects of the sheet \"" + sheet_.name +
+                                            "\" are left out than are named here.",
+                                        std::nullopt});
+    }
   }
   void WarnObject(pugi::xml_node object, const std::optional<DrawingAnchor>& anchor, const std::string& reason) {
     std::string name = Attr(NonVisualProperties(object), "name").value();

@@ -34,6 +34,8 @@ constexpr std::size_t kMaxSharedStrings = 5000000;
 // Drawings. A drawing object past one of these is left out with a message; the
 // workbook still opens.
 constexpr std::size_t kMaxDrawingObjects = 10000;  // in one sheet, group members counted
+// Objects of one sheet left out by name; the rest are told about in one line.
+constexpr std::size_t kMaxDrawingWarnings = 100;
 constexpr int kMaxGroupDepth = 32;                 // groups within groups
 // Positions and sizes of drawing objects, in EMU (12700 to the point): about 59
 // metres, beyond any sheet.

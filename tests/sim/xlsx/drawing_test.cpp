@@ -244,6 +244,19 @@ TEST(DrawingReader, AnUnreadableDrawingPartLeavesTheSheetWithoutObjects) {
   }
 }
 
+TEST(DrawingReader, CountlessObjectsWithoutAPlaceAreToldAboutInAFewLines) {
+  std::string anchors;
+  const std::string nowhere = "<xdr:absoluteAnchor><xdr:pos x='-1' y='0'/><xdr:ext cx='1' cy='1'/>";
+  for (int i = 0; i < 5000; ++i) anchors += Shape("S" + std::to_string(i), nowhere);
+  auto book = WithDrawing(anchors);
+  ASSERT_TRUE(book);
+  const auto& warnings = book->sheets[0].drawingWarnings;
+  ASSERT_EQ(sim::kMaxDrawingWarnings + 1, warnings.size());
+  EXPECT_EQ("The drawing object \"S0\" of the sheet \"Sheet1\" is left out: its place on the sheet cannot be read.",
+            warnings[0].text);
+  EXPECT_EQ("More drawing objects of the sheet \"Sheet1\" are left out than are named here.", warnings.back().text);
+}
+
 TEST(DrawingReader, ObjectsPastTheBoundAreLeftOutWithOneWarning) {
   std::string anchors;
   for (std::size_t i = 0; i <= sim::kMaxDrawingObjects; ++i) anchors += Shape("S" + std::to_string(i));
