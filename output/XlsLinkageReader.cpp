@@ -42,7 +42,9 @@ int ReadXlsInfoFromLinkage(const MSElement* cell, xlslinkinfo* link, bool withPr
       case kKeyPath: link->Path = PathBeforeBar(text); break;
       case kKeyWorksheet: link->Worksheet = text; break;
       case kKeyPictureTag:
-        if (setup) setup->pictureTag = text;
+        // The prefix of the old table's pictures: an update needs it to detach them,
+        // whether or not the rest of the options are read.
+        if (currentOptionSet) currentOptionSet->pictureTag = text;
         break;
       default: break;
     }

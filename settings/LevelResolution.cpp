@@ -39,3 +39,8 @@ void ResolveLevelOption(const std::string& text, LevelOption* option) {
   else
     option->id = ActiveLevel();
 }
+
+void ResolveLevelOptions(QuorvelleSetup& setup) {
+  for (LevelOption* option : setup.LevelOptions())
+    if (!option->name.empty()) ResolveLevelOption(option->name, option);
+}

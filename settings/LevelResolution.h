@@ -11,3 +11,9 @@
 // found in the active model, else in its level library, else created; a level that
 // cannot be created gives the active level's identifier.
 void ResolveLevelOption(const std::string& text, LevelOption* option);
+
+// Resolves every level option the option set names, as a table drawn with it needs
+// its levels: those of link data are only looked up when read, and a level the design
+// file has lost since is made again here. Options without a name stay on the active
+// level.
+void ResolveLevelOptions(QuorvelleSetup& setup);

@@ -41,9 +41,7 @@ void QuorvelleSetup::ResetOptions() {
   TextOnOneLevel = 1;
   SplitRowsToColumns = 0;
   ImportObj = 255;
-  for (LevelOption* l : {&BorderLayer, &MediumBorderLevel, &ThickBorderLevel, &TextLayer, &BoldTextLevel,
-                         &ItalicTextLevel, &AutoShapeLayer, &PatternLevel})
-    *l = LevelOption{};
+  for (LevelOption* l : LevelOptions()) *l = LevelOption{};
   pictureTag.clear();
   FontSizes.clear();
   ColumnWidths.clear();

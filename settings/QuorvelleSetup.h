@@ -2,6 +2,7 @@
 // currentOptionSet at the set in force.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "host/msgeom.h"
@@ -34,6 +35,11 @@ class QuorvelleSetup : public CSerialisable {
   double PlacementScale() const;
   // The factor applied to Excel font sizes to give text heights.
   double TextScaleFactor() const;
+  // The options that name levels, in the order of their keys.
+  std::array<LevelOption*, 8> LevelOptions() {
+    return {&BorderLayer, &MediumBorderLevel, &ThickBorderLevel, &TextLayer, &BoldTextLevel,
+            &ItalicTextLevel, &AutoShapeLayer, &PatternLevel};
+  }
 
   int optionsVersion;
   int replacedTablePosition;

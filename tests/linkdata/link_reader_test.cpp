@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "host/msmodel.h"
 #include "output/LinkTexts.h"
+#include "settings/LevelResolution.h"
 #include "tests/linkdata/LinkDataTestSupport.h"
 #include "tests/settings/SetupSnapshot.h"
 
@@ -194,13 +196,31 @@ TEST_F(LinkReaderTest, APropertiesRecordOfAnotherSizeIsReportedAndChangesNothing
   EXPECT_TRUE(Boxes().empty());
 }
 
-TEST_F(LinkReaderTest, PictureTagComesWithTheProperties) {
+TEST_F(LinkReaderTest, PictureTagIsReadWithOrWithoutTheProperties) {
   MSElement cell = PlaceWithLinkages({{4, "C:\\Book1.xlsx"}, {10, "1A2B"}});
   xlslinkinfo link;
   ASSERT_EQ(1, ReadXlsInfo(&cell, &link, false));
-  EXPECT_EQ("", setup.pictureTag);
+  EXPECT_EQ("1A2B", setup.pictureTag);
+  setup.pictureTag.clear();
   ASSERT_EQ(1, ReadXlsInfo(&cell, &link, true));
   EXPECT_EQ("1A2B", setup.pictureTag);
+}
+
+TEST_F(LinkReaderTest, LevelsTheDesignFileLostAreMadeAgainOnlyWhenTheTableIsDrawn) {
+  const LevelID walls = sim::AddLevel(u"Walls");
+  MSElement cell = PlaceWithLinkages({{4, "C:\\Book1.xlsx"}, {68, "Walls"}, {70, "Objects"}, {69, ""}});
+  xlslinkinfo link;
+  ASSERT_EQ(1, ReadXlsInfo(&cell, &link, true));
+  EXPECT_EQ(walls, setup.BorderLayer.id);
+  EXPECT_EQ("Objects", setup.AutoShapeLayer.name);
+  LevelID found = 0;
+  EXPECT_NE(SUCCESS, mdlLevel_getIdFromName(&found, mdlModelRef_getActive(), 0, u"Objects"));  // only read
+
+  ResolveLevelOptions(setup);
+  ASSERT_EQ(SUCCESS, mdlLevel_getIdFromName(&found, mdlModelRef_getActive(), 0, u"Objects"));
+  EXPECT_EQ(found, setup.AutoShapeLayer.id);
+  EXPECT_EQ(walls, setup.BorderLayer.id);
+  EXPECT_EQ("", setup.TextLayer.name);  // unnamed: drawn on the active level
 }
 
 }  // namespace
