@@ -47,11 +47,6 @@ int CAcadFunc::EditQuorvelle_Accept(DPoint3d*, int view) {
   return 1;
 }
 
-void CAcadFunc::EditQuorvelle_CallBack() {
-  RunGuarded({"CAcadFunc::EditQuorvelle_CallBack", "Unknown error raise in Quorvelle_Edit_CallBack"},
-             [] { ReportNotAvailable("Editing a table"); });
-}
-
 void CAcadFunc::UpdateQuorvelle_Start() {
   RunGuarded({"CAcadFunc::UpdateQuorvelle_Start", "Error raise in UpdateQuorvelle_Start"},
              [] { ReportNotAvailable("Updating tables"); });

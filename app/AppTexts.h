@@ -49,6 +49,9 @@ constexpr char kProjectWiseNotFound[] = "Cannot find Quorvelle for ProjectWise c
 constexpr char kProjectWiseNotLoaded[] = "Cannot load Quorvelle for ProjectWise component in Excel.";
 
 
+// The edit and update flows.
+constexpr char kCannotFindWorkbook[] = "Unable to update. Cannot find %s.\n";
+
 // The ProjectWise component.
 constexpr char kProjectWiseClassKey[] = "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
 constexpr char kProjectWiseProgId[] = "QuorvellePW.Connect";

@@ -7,6 +7,7 @@
 #include "host/mssystem.h"
 #include "host/msoutput.h"
 #include "host/msxattr.h"
+#include "platform/paths.h"
 #include "support/TextCompare.h"
 #include "support/TextConvert.h"
 
@@ -42,4 +43,12 @@ MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties) {
 void ReadWorkbookSaveTime(xlslinkinfo& link) {
   if (!ReadFileModificationTime(link.Path, &link.LastSaveTime))
     mdlOutput_printf(MSG_MESSAGE, kSaveTimeUnreadable, link.Path.c_str());
+}
+
+bool IsLocalLinkPath(const std::string& path) {
+  return path.find('*') == std::string::npos && path.find("https://") == std::string::npos;
+}
+
+bool WorkbookOfLinkExists(const xlslinkinfo& link) {
+  return !IsLocalLinkPath(link.Path) || PathFileExistsA(ResolveLinkPath(link.Path).c_str());
 }

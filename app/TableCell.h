@@ -17,3 +17,10 @@ MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties);
 // The workbook file's last modification time into the link; the user is told when it
 // cannot be read, since the table then keeps no save time to compare at its update.
 void ReadWorkbookSaveTime(xlslinkinfo& link);
+
+// Whether the workbook of the link can be opened: a ProjectWise document ("*") or a
+// web address ("https://") is taken as there; a local path is resolved against the
+// design file and must name an existing file.
+bool WorkbookOfLinkExists(const xlslinkinfo& link);
+// A local path: neither a ProjectWise document nor a web address.
+bool IsLocalLinkPath(const std::string& path);

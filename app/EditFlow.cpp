@@ -1,0 +1,58 @@
+// The edit command: the located table's workbook opens in Excel at its range, and the
+// range the user sends back replaces the table where it stands.
+#include <cstdio>
+
+#include "app/AcadFunc.h"
+#include "app/AppTexts.h"
+#include "app/CommandGuard.h"
+#include "app/Lifecycle.h"
+#include "app/ModuleState.h"
+#include "app/ModuleTable.h"
+#include "app/SignalDlg.h"
+#include "app/TableCell.h"
+#include "host/msmodel.h"
+#include "host/msoutput.h"
+#include "host/msstate.h"
+#include "output/LinkData.h"
+#include "output/MasterUnitsScope.h"
+#include "settings/SaveCurrentOptions.h"
+#include "support/SupportTexts.h"
+
+void CAcadFunc::EditQuorvelle_CallBack() {
+  RunGuarded({"CAcadFunc::EditQuorvelle_CallBack", "Unknown error raise in Quorvelle_Edit_CallBack"}, [] {
+    QuorvelleSetup& setup = moduleTable.Setup;
+    currentOptionSet = &setup;
+    const ULong filePos = mdlElement_getFilePos(FILEPOS_CURRENT, nullptr);
+    MSElement cell;
+    if (mdlElement_read(&cell, mdlModelRef_getActive(), filePos) != SUCCESS) {
+      CleanUpAndEnd();
+      return;
+    }
+    {
+      CMasterUnitsScope masterUnits;
+      mdlCell_extract(nullptr, nullptr, &setup.rotation, &setup.tableScale, nullptr, 0, &cell);
+    }
+    xlslinkinfo link;
+    ReadXlsInfo(&cell, &link, true);
+    if (!WorkbookOfLinkExists(link)) {
+      char text[1024];
+      std::snprintf(text, sizeof text, kCannotFindWorkbook, link.Path.c_str());
+      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, text, MSGBOX_ICON_WARNING);
+      CleanUpAndEnd();
+      return;
+    }
+    FuncState = kFuncEdit;
+    if (!InitEnvironment(&moduleTable) || !signalWindow) {
+      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kFailedToInitialize, MSGBOX_ICON_WARNING);
+      CleanUpAndEnd();
+      return;
+    }
+    // The placement scale is applied again when the new table is placed.
+    const double k = setup.PlacementScale();
+    setup.tableScale.x /= k;
+    setup.tableScale.y /= k;
+    setup.replacedTablePosition = static_cast<int>(filePos);
+    SaveCurrentOptions(kFuncEdit, link.Range);
+    signalWindow->OpenWorkbookInExcel(&link);
+  });
+}
