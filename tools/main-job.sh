@@ -17,7 +17,7 @@ if [ -z "${QUORVELLE_BUILD:-}" ]; then
 fi
 cmake --build "$build" -j "$(nproc)"
 mkdir -p "$out"
-export QUORVELLE_REGISTRY="$PWD/$out/registry.json"
+export QUORVELLE_REGISTRY="$(cd "$out" && pwd)/registry.json"
 shell="$build/bin/quorvelle"
 rm -f "$out/report.dgn" "$out/objects.dgn" "$out/schedule.dgn" "$out/smoke.dgn"
 "$shell" --quiet --design "$out/report.dgn" create --workbook tools/samples/sampleConvertWorksheetToImageByPage.xlsx \
