@@ -47,28 +47,6 @@ int CAcadFunc::EditQuorvelle_Accept(DPoint3d*, int view) {
   return 1;
 }
 
-void CAcadFunc::UpdateQuorvelle_Start() {
-  RunGuarded({"CAcadFunc::UpdateQuorvelle_Start", "Error raise in UpdateQuorvelle_Start"},
-             [] { ReportNotAvailable("Updating tables"); });
-}
-
-int CAcadFunc::UpdateQuorvelle_Accept(DPoint3d*, int) {
-  RunGuarded({"CAcadFunc::UpdateQuorvelle_Accept", "Unknown error raise in Quorvelle_Update_Accept."},
-             [] { ReportNotAvailable("Updating a table"); });
-  return 1;
-}
-
-void CAcadFunc::UpdateQuorvelle_Selected() {
-  CommandGuard guard{"CAcadFunc::UpdateQuorvelle_Selected", "Error raise in Quorvelle_Update_Accept", true,
-                     CleanUpAndEnd};
-  RunGuarded(guard, [] { ReportNotAvailable("Updating the selected tables"); });
-}
-
-void CAcadFunc::UpdateQuorvelle_All() {
-  RunGuarded({"CAcadFunc::UpdateQuorvelle_All", "Error raise in UpdateQuorvelle_All"},
-             [] { ReportNotAvailable("Updating all tables"); });
-}
-
 int CAcadFunc::ImportMultiTables_Start() {
   ImportMultiTables_CallBack();
   return 1;

@@ -21,8 +21,14 @@ class CAcadFunc {
   static void EditQuorvelle_CallBack();
   static void UpdateQuorvelle_Start();
   static int UpdateQuorvelle_Accept(DPoint3d* point, int view);
-  static void UpdateQuorvelle_Selected();
+  // Updates the tables of the selection set, last to first; with checkUpToDate a
+  // table whose workbook file has not changed since it was drawn is left as it is.
+  static void UpdateQuorvelle_Selected(int checkUpToDate);
   static void UpdateQuorvelle_All();
+  // Redraws the table cell at the file position from its workbook with the Excel
+  // connection, at the old cell's origin, rotation and scale; 1 when the new cell was
+  // placed (the caller then deletes the old one), 0 when the old one stays.
+  static int OperateQuorvelle(const ExcelApplicationPtr& excel, ULong filePos, int checkUpToDate);
   static int ImportMultiTables_Start();
   static void ImportMultiTables_CallBack();
   // Opens a workbook held on a ProjectWise server in Excel as its active workbook.

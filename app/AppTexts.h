@@ -51,6 +51,30 @@ constexpr char kProjectWiseNotLoaded[] = "Cannot load Quorvelle for ProjectWise 
 
 // The edit and update flows.
 constexpr char kCannotFindWorkbook[] = "Unable to update. Cannot find %s.\n";
+constexpr char kUpToDate[] = "This Quorvelle object is up to date. Bypass file %s.";
+constexpr char kCannotFindSheet[] = "Unable to update. Cannot find %s[%s].\n";
+constexpr char kUpdatingSheet[] = "Updating %s[%s].";
+constexpr char kCannotSelectRange[] = "Unable to update %s[%s]: %s.";
+constexpr char kAddinNotFound[] = "Cannot find QuorvelleV8i addin in Excel.";
+constexpr char kAddinObjectNull[] = "Cannot initialize QuorvelleV8i object in Excel. %s[%s].";
+constexpr char kCannotImport[] = "Cannot import %s[%s]. %ld.";
+constexpr char kCannotImportUnknown[] = "Cannot import %s[%s]. Unknown Error.";
+constexpr char kNoTablesFound[] = "No Quorvelles Found.";
+constexpr char kNoTableIsFound[] = "No Quorvelle is found.";
+constexpr char kNotATable[] = "Unable to update. You did not save the Excel file originally.\n";
+constexpr char kSelectFailed[] = "Failed to mdlSelect_getElement in UpdateQuorvelle_Selected: %d";
+constexpr char kPromptUpdatingSelected[] = "Updating the selected Quorvelles...";
+constexpr char kPromptIdentifyTable[] = "Identify an Quorvelle:";
+constexpr char kPreparingUpdate[] = "Preparing for table update...";
+constexpr char kUpdateDone[] = "Done!";
+constexpr char kSelectAllFailed[] = "Failed to select all elements.";
+constexpr char kUpdateExcelFailed[] =
+    "Quorvelle failed to start Excel.\n\nThis may be due to one of the following reasons:\n1. Make sure Excel 2000 or "
+    "higher is installed.\n2. There may be something wrong with your Excel. Here are two ways to fix this issue:\n    "
+    "a. Run your Microsoft Office Setup to repair your office - restore your office to its original state.\n    b. "
+    "Uninstall your Excel and reinstall it.\n\nNotes:\n. Both ways will keep your office customized GUI and data "
+    "files.\n. For isolation purposes, please consider using other computer to do the same task.";
+constexpr char kLastSaveTimeProperty[] = "Last Save Time";
 
 // The ProjectWise component.
 constexpr char kProjectWiseClassKey[] = "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";

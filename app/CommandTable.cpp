@@ -1,5 +1,6 @@
 // The key-in table: which export each key-in runs, and for the commands that take
 // data points, where the host sends them.
+#include "app/AppTexts.h"
 #include "app/Exports.h"
 #include "host/mscommand.h"
 
@@ -10,8 +11,6 @@ void* Fn(F* function) {
   return reinterpret_cast<void*>(function);
 }
 
-constexpr char kIdentifyPrompt[] = "Identify an Quorvelle:";
-
 }  // namespace
 
 extern "C" const MdlCommandEntry* mdlApplication_commandTable(int* count) {
@@ -19,7 +18,7 @@ extern "C" const MdlCommandEntry* mdlApplication_commandTable(int* count) {
       {"QUORVELLE CREATE", "Quorvelle_Create_Start", MdlCommandKind::NoArgs, Fn(Quorvelle_Create_Start),
        Fn(Quorvelle_Create_Accept), Fn(Quorvelle_Reset), Fn(Quorvelle_CleanUp), nullptr, nullptr},
       {"QUORVELLE EDIT", "", MdlCommandKind::NoArgs, nullptr, Fn(Quorvelle_Edit_Accept), Fn(Quorvelle_Reset),
-       Fn(Quorvelle_CleanUp), Fn(Quorvelle_Filter), kIdentifyPrompt},
+       Fn(Quorvelle_CleanUp), Fn(Quorvelle_Filter), kPromptIdentifyTable},
       {"QUORVELLE UPDATE", "Quorvelle_Update_Start", MdlCommandKind::NoResult, Fn(Quorvelle_Update_Start)},
       {"QUORVELLE UPDATE ALL", "Quorvelle_Update_All", MdlCommandKind::NoResult, Fn(Quorvelle_Update_All)},
       {"QUORVELLE UPDATE SELECTED", "Quorvelle_Update_Selected", MdlCommandKind::NoResult,

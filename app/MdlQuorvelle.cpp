@@ -63,7 +63,7 @@ void Quorvelle_Update_All() {
 
 void Quorvelle_Update_Selected() {
   ModuleStateScope scope;
-  CAcadFunc::UpdateQuorvelle_Selected();
+  CAcadFunc::UpdateQuorvelle_Selected(1);
 }
 
 int Quorvelle_Filter(int, int, DgnModelRefP modelRef, ULong filePos) {

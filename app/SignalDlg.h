@@ -14,6 +14,10 @@
 #include "platform/windows.h"
 
 class CQuorvelle;
+class _com_error;
+
+// The framework's standard report of an automation failure.
+void ReportAutomationError(const _com_error& e);
 
 // Messages the window posts itself, so that their work starts once the add-in's call
 // has returned.

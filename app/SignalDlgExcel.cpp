@@ -26,11 +26,6 @@ DWORD SystemMajorVersion() {
   return GetVersionExA(&info) ? info.dwMajorVersion : 0;
 }
 
-// The framework's standard report of an automation failure.
-void ReportAutomationError(const _com_error& e) {
-  MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
-}
-
 // Activates the link's sheet and selects its range; a sheet or range Excel does not
 // have is a failure like an automation error.
 void ShowLinkedRange(ExcelApplication& excel, ExcelWorkbook& book, const xlslinkinfo& link) {
@@ -95,6 +90,10 @@ void CSignalDlg::ReloadExcelAddins() {
     });
     if (!failure.empty()) mdlOutput_printf(MSG_MESSAGE, kAddinNotReloaded, name.c_str(), failure.c_str());
   }
+}
+
+void ReportAutomationError(const _com_error& e) {
+  MessageBoxA(nullptr, e.ErrorMessage().c_str(), nullptr, MB_OK | MB_ICONEXCLAMATION);
 }
 
 int CSignalDlg::OpenWorkbookInExcel(const xlslinkinfo* link) {

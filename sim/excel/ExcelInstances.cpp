@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/registry.h"
 #include "sim/SimFailures.h"
 #include "sim/excel/ExcelErrors.h"
 #include "sim/excel/ExcelWindow.h"
@@ -24,6 +25,19 @@ Instances& State() {
 }
 
 bool IsExcelProgId(const std::string& progId) { return EqualsIgnoringCase(progId, "Excel.Application"); }
+
+// Excel loads the COM add-ins registered for it as it starts: the companion add-in is
+// listed when its key is there, and connected when its LoadBehavior says so.
+void LoadRegisteredComAddIns(ExcelApplication& excel) {
+  const std::string key = std::string("Software\\Microsoft\\Office\\Excel\\Addins\\") + kCompanionAddinProgId;
+  HKEY handle = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return;
+  DWORD behavior = 0, type = 0, size = sizeof behavior;
+  const bool read = RegQueryValueExA(handle, "LoadBehavior", nullptr, &type, reinterpret_cast<BYTE*>(&behavior),
+                                     &size) == ERROR_SUCCESS && type == REG_DWORD;
+  RegCloseKey(handle);
+  RegisterCompanionAddin(excel, read && (behavior & 1) != 0);
+}
 
 }  // namespace
 
@@ -62,6 +76,7 @@ HRESULT CreateAutomationApplication(const std::string& progId, ExcelApplicationP
   if (sim::ShouldFail("CreateAutomationApplication")) return sim::kServerExecFailure;
   auto excel = std::make_shared<sim::StandInExcel>();
   sim::State().started.push_back(excel);
+  sim::LoadRegisteredComAddIns(*excel);
   if (auto prepare = sim::State().prepare) prepare(*excel);
   *application = excel;
   return S_OK;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "automation/ExcelObjectModel.h"
+#include "host/msgeom.h"
 #include "tests/TestSupport.h"
 
 class ModuleTest : public HostTest {
@@ -25,6 +26,18 @@ class CreateCommandTest : public ModuleTest {
   void StartCreate();
   // The elements of the design file's dump.
   static nlohmann::json Elements();
+};
+
+// A table placed by the create command from a range of a workbook, and what the
+// edit and update commands need to find it again.
+class PlacedTableTest : public CreateCommandTest {
+ protected:
+  // Places the range of the workbook's opening sheet at (10, 20).
+  void PlaceTable(const std::string& workbook, const std::string& range = "A1:C4");
+  // A point on the table, within its range: the middle of its members' points.
+  static DPoint3d PointOn(const nlohmann::json& cell);
+  // A workbook of one sheet whose A1 to B2 hold the texts, written to the path.
+  static void WriteWorkbook(const std::string& path, const std::string& sheet, const std::string& a1);
 };
 
 // An Excel that records what the module asks of it.

@@ -16,19 +16,10 @@ namespace {
 
 using nlohmann::json;
 
-class EditFlowTest : public CreateCommandTest {
+const std::string kFixture = QV_SOURCE_DIR "/tests/fixtures/xlsx/4_every_style.xlsx";
+
+class EditFlowTest : public PlacedTableTest {
  protected:
-  // Places A1:C4 of the workbook at (10, 20) with the options given.
-  void PlaceTable(const std::string& workbook = QV_SOURCE_DIR "/tests/fixtures/xlsx/4_every_style.xlsx") {
-    StartCreate();
-    ExcelApplicationPtr excel = sim::LastStartedExcel();
-    ASSERT_EQ("", sim::OpenAsUser(*excel, sim::ToWindowsPath(workbook)));
-    ASSERT_EQ("", sim::SelectAsUser(*excel, sim::ActiveSheetName(*excel), "A1:C4"));
-    ASSERT_EQ("", sim::SendAsUser(*excel));
-    sim::PumpMessages();
-    sim::SendDataPoint({10, 20, 0});
-    ASSERT_EQ(1u, Elements().size());
-  }
   // Locates the table at the point for the edit command.
   void StartEditAt(const DPoint3d& point) {
     mdlState_startModifyCommand(Quorvelle_Reset, Quorvelle_Edit_Accept, nullptr, Quorvelle_CleanUp, "QUORVELLE EDIT",
@@ -37,17 +28,6 @@ class EditFlowTest : public CreateCommandTest {
     sim::SendDataPoint(point);
     sim::PumpMessages();
   }
-  // A point on the table: the middle of its members' points, within its range.
-  static DPoint3d PointOn(const json& cell) {
-    double x = 0, y = 0;
-    int n = 0;
-    for (const auto& m : cell["members"])
-      for (const auto& p : m.contains("points") ? m["points"] : json::array({m["origin"]})) {
-        x += p[0].get<double>(), y += p[1].get<double>();
-        ++n;
-      }
-    return n ? DPoint3d{x / n, y / n, 0} : DPoint3d{};
-  }
 };
 
 TEST_F(EditFlowTest, TheSentRangeReplacesATurnedAndScaledTableWhereItStood) {
@@ -55,7 +35,8 @@ TEST_F(EditFlowTest, TheSentRangeReplacesATurnedAndScaledTableWhereItStood) {
   WriteProfileInt("Quorvelle", "CellScaleOpt", 1);
   WriteProfileString("Quorvelle", "CellDrawingUnits", "2");
   WriteProfileString("Quorvelle", "CellExcelPoints", "1");
-  PlaceTable();
+  PlaceTable(kFixture);
+  ASSERT_EQ(1u, Elements().size());
   const json before = Elements()[0];
   ASSERT_NEAR(2, before["scale"][0].get<double>(), 1e-9);
   ASSERT_NEAR(0.5, std::fabs(before["rotation"][0][1].get<double>()), 1e-9);  // sin 30

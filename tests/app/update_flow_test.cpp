@@ -1,0 +1,143 @@
+// The update commands: placed tables redrawn from their changed workbooks at their
+// places, up-to-date ones left alone when asked, and every failure keeping the old
+// table.
+#include <chrono>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "app/Exports.h"
+#include "host/mselement.h"
+#include "host/msmodel.h"
+#include "host/msscan.h"
+#include "settings/Profile.h"
+#include "sim/SimOutput.h"
+#include "tests/app/AppTestSupport.h"
+
+namespace {
+
+using nlohmann::json;
+
+class UpdateFlowTest : public PlacedTableTest {
+ protected:
+  void SetUp() override {
+    PlacedTableTest::SetUp();
+    workbook = dir.File("Schedule.xlsx");
+    WriteWorkbook(workbook, "Doors", "D-101");
+    PlaceTable(workbook, "A1:B2");
+    ASSERT_EQ(1u, Elements().size());
+    placed = Elements()[0];
+  }
+  static void SelectTheTables() {
+    mdlSelect_freeAll();
+    for (const auto& element : Elements()) mdlSelect_addElement(element["filePos"].get<ULong>(), mdlModelRef_getActive(), 0);
+  }
+  static std::string Texts(const json& cell) {
+    std::string texts;
+    for (const auto& m : cell["members"])
+      if (m.contains("text")) texts += m["text"].get<std::string>() + "|";
+    return texts;
+  }
+  // What the message area was given, in order; errors marked.
+  static std::vector<std::string> Printed() {
+    std::vector<std::string> printed;
+    for (const sim::OutputEvent& e : sim::OutputLog())
+      if (e.kind == sim::OutputKind::Printf) printed.push_back(e.text);
+      else if (e.kind == sim::OutputKind::Error) printed.push_back("error: " + e.text);
+    return printed;
+  }
+  std::string workbook;
+  json placed;
+};
+
+TEST_F(UpdateFlowTest, AChangedWorkbookRedrawsTheTableInItsPlace) {
+  WriteWorkbook(workbook, "Doors", "D-102");
+  // Saved later than the table was drawn, as a changed workbook is.
+  std::filesystem::last_write_time(workbook, std::filesystem::last_write_time(workbook) + std::chrono::seconds(10));
+  SelectTheTables();
+  Quorvelle_Update_Selected();
+  const json after = Elements();
+  ASSERT_EQ(1u, after.size());
+  EXPECT_NE(placed["id"], after[0]["id"]);
+  EXPECT_EQ(placed["origin"], after[0]["origin"]);
+  EXPECT_NE(std::string::npos, Texts(after[0]).find("D-102|")) << Texts(after[0]);
+  EXPECT_EQ(std::string::npos, Texts(after[0]).find("D-101"));
+  EXPECT_EQ("default", sim::RunningCommand());
+  ASSERT_TRUE(sim::Undo());  // the delete of the old table is undoable
+  EXPECT_EQ(2u, Elements().size());
+}
+
+TEST_F(UpdateFlowTest, AnUpToDateTableIsBypassedBySelectionButRedrawnByUpdateAll) {
+  sim::ClearOutputLog();
+  SelectTheTables();
+  Quorvelle_Update_Selected();
+  EXPECT_EQ(placed["id"], Elements()[0]["id"]);
+  const std::vector<std::string> printed = Printed();
+  ASSERT_FALSE(printed.empty());
+  EXPECT_EQ("This Quorvelle object is up to date. Bypass file " + sim::ToWindowsPath(workbook) + ".", printed[0]);
+
+  Quorvelle_Update_All();
+  ASSERT_EQ(1u, Elements().size());
+  EXPECT_NE(placed["id"], Elements()[0]["id"]);
+  EXPECT_EQ(placed["origin"], Elements()[0]["origin"]);
+  // Redrawn from the same workbook, the table is up to date again.
+  sim::ClearOutputLog();
+  SelectTheTables();
+  const json redrawn = Elements()[0];
+  Quorvelle_Update_Selected();
+  EXPECT_EQ(redrawn["id"], Elements()[0]["id"]);
+}
+
+TEST_F(UpdateFlowTest, AFailingWorkbookKeepsTheOldTable) {
+  struct Case {
+    const char* name;
+    void (*change)(const std::string& path);
+    std::string message;  // the start of what the user is told
+  } cases[] = {
+      {"the sheet is gone", [](const std::string& p) { WriteWorkbook(p, "Windows", "W-1"); },
+       "error: Unable to update. Cannot find "},
+      {"the workbook is gone", [](const std::string& p) { std::filesystem::remove(p); }, "Unable to update. Cannot find "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.change(workbook);
+    sim::ClearOutputLog();
+    SelectTheTables();
+    Quorvelle_Update_All();
+    EXPECT_EQ(placed, Elements()[0]);
+    const std::vector<std::string> printed = Printed();
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(0u, printed[0].find(c.message)) << printed[0];
+    EXPECT_EQ("default", sim::RunningCommand());
+  }
+}
+
+TEST_F(UpdateFlowTest, ASelectionWithoutTablesIsSaidSoOnceForEachElement) {
+  MSElement line;
+  const DPoint3d ends[2] = {{0, 0, 0}, {5, 5, 0}};
+  mdlLine_create(&line, nullptr, ends);
+  const ULong first = mdlElement_add(&line);
+  const ULong second = mdlElement_add(&line);
+  sim::ClearOutputLog();
+  mdlSelect_freeAll();
+  mdlSelect_addElement(first, mdlModelRef_getActive(), 0);
+  mdlSelect_addElement(second, mdlModelRef_getActive(), 0);
+  Quorvelle_Update_Selected();
+  EXPECT_EQ((std::vector<std::string>{"Unable to update. You did not save the Excel file originally.\n",
+                                      "Unable to update. You did not save the Excel file originally.\n",
+                                      "No Quorvelle is found."}),
+            Printed());
+  EXPECT_EQ("default", sim::RunningCommand());
+}
+
+TEST_F(UpdateFlowTest, TurningAutomaticUpdatesTwiceLeavesTheSettingAsItWas) {
+  sim::ClearOutputLog();
+  EXPECT_EQ(0, IsAutoUpdate());
+  Quorvelle_TurnAutoUpdate();
+  EXPECT_EQ(1, IsAutoUpdate());
+  Quorvelle_TurnAutoUpdate();
+  EXPECT_EQ(0, IsAutoUpdate());
+  EXPECT_EQ((std::vector<std::string>{"Auto-Update is enabled.", "Auto-Update is disabled."}),
+            sim::OutputTexts(sim::OutputKind::HostMessageBox));
+}
+
+}  // namespace
