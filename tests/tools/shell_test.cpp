@@ -1,5 +1,6 @@
 // The host shell as a person runs it: new, dump, render, run, smoke, create, record
 // and registry.
+#include <chrono>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -11,6 +12,7 @@
 #include <nlohmann/json.hpp>
 
 #include "sim/excel/xlsx/GridWorkbook.h"
+#include "sim/excel/xlsx/MinimalWorkbook.h"
 #include "tests/tools/ShellTestSupport.h"
 
 namespace {
@@ -450,4 +452,90 @@ TEST_F(ShellTest, TheDrawingObjectsOfARangeArePlacedWithTheTableAndItsPicturesAt
   r = Shell("--design " + dir.File("chart.dgn") + " create --workbook " + fixtures + "chart_bar01.xlsx --range A1:P30 --at 0,0");
   EXPECT_NE(std::string::npos, r.out.find("The chart \"Chart 1\" of the sheet \"Sheet1\" has no picture in the workbook"))
       << r.out;
+}
+
+namespace {
+
+// A workbook of one sheet "Doors": A1 the text, B1 a number, row 1 of the height
+// given, and, when asked, a thick bottom border under A1.
+void WriteDoorsWorkbook(const std::string& path, const std::string& a1, double rowHeight, bool border) {
+  sim::MinimalWorkbookParts parts;
+  parts.sheetName = "Doors";
+  parts.styles =
+      "<styleSheet xmlns='http://schemas.openxmlformats.org/spreadsheetml/2006/main'>"
+      "<fonts count='1'><font><sz val='11'/><name val='Arial'/></font></fonts>"
+      "<fills count='2'><fill><patternFill patternType='none'/></fill><fill><patternFill patternType='gray125'/></fill></fills>"
+      "<borders count='2'><border/><border><bottom style='thick'><color rgb='FF000000'/></bottom></border></borders>"
+      "<cellStyleXfs count='1'><xf/></cellStyleXfs>"
+      "<cellXfs count='2'><xf/><xf borderId='1' applyBorder='1'/></cellXfs></styleSheet>";
+  parts.sheetData = "<row r='1' ht='" + std::to_string(rowHeight) + "' customHeight='1'><c r='A1' t='inlineStr'" +
+                    (border ? " s='1'" : "") + "><is><t>" + a1 + "</t></is></c><c r='B1'><v>7</v></c></row>";
+  std::string error;
+  const std::string bytes = sim::MakeZipArchive(sim::MinimalWorkbookEntries(parts), &error);
+  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  // Saved later than any table drawn from it before, a minute later each time.
+  static int saves = 0;
+  std::filesystem::last_write_time(path,
+                                   std::filesystem::file_time_type::clock::now() + std::chrono::minutes(++saves));
+}
+
+}  // namespace
+
+TEST_F(ShellTest, AChangedWorkbookUpdatesItsTableInPlaceFromTheShell) {
+  const std::string book = dir.File("Doors.xlsx"), dgn = dir.File("doors.dgn");
+  WriteDoorsWorkbook(book, "D-101", 15, false);
+  ASSERT_EQ(0, Shell("--quiet --design " + dgn + " create --workbook " + book + " --range A1:B1 --at 40,50").status);
+  const nlohmann::json before = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"][0];
+
+  // Up to date: nothing to redraw.
+  ShellResult r = Shell("--design " + dgn + " update");
+  ASSERT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("This Quorvelle object is up to date.")) << r.out;
+
+  // A new text, a thick border and a taller row.
+  WriteDoorsWorkbook(book, "D-102", 30, true);
+  r = Shell("--design " + dgn + " update");
+  ASSERT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("Updated the table " + before["id"].dump() + ".")) << r.out;
+  const nlohmann::json dump = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
+  ASSERT_EQ(1u, dump["elements"].size());
+  const nlohmann::json& after = dump["elements"][0];
+  EXPECT_EQ(before["origin"], after["origin"]);
+  const std::string members = after["members"].dump();
+  EXPECT_NE(std::string::npos, members.find("D-102"));
+  EXPECT_EQ(std::string::npos, members.find("D-101"));
+  EXPECT_GT(after["members"].size(), before["members"].size());  // the border's lines
+  ASSERT_EQ(0, Shell("--quiet --design " + dgn + " render " + dir.File("doors.png")).status);
+
+  // A table that cannot be updated (its sheet is gone) keeps its cell; the shell fails.
+  sim::MinimalWorkbookParts other;
+  other.sheetName = "Windows";
+  std::string error;
+  const std::string bytes = sim::MakeZipArchive(sim::MinimalWorkbookEntries(other), &error);
+  std::ofstream(book, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  r = Shell("--design " + dgn + " update --all");
+  EXPECT_EQ(1, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("Unable to update. Cannot find")) << r.out;
+  EXPECT_EQ(after, nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"][0]);
+}
+
+TEST_F(ShellTest, AutomaticUpdatesRunWhenADesignFileOpensAndCanBeTurnedOff) {
+  const std::string book = dir.File("Doors.xlsx"), dgn = dir.File("doors.dgn");
+  WriteDoorsWorkbook(book, "D-101", 15, false);
+  ASSERT_EQ(0, Shell("--quiet --design " + dgn + " create --workbook " + book + " --range A1:B1 --at 0,0").status);
+  ShellResult r = Shell("autoupdate");
+  ASSERT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("Auto-Update is enabled.")) << r.out;
+
+  WriteDoorsWorkbook(book, "D-102", 15, false);
+  r = Shell("--design " + dgn + " --no-auto-update open");
+  ASSERT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, Shell("--quiet --design " + dgn + " dump").out.find("D-101"));
+  r = Shell("--design " + dgn + " open");
+  ASSERT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("Updated the table")) << r.out;
+  EXPECT_NE(std::string::npos, Shell("--quiet --design " + dgn + " dump").out.find("D-102"));
+
+  r = Shell("autoupdate");
+  EXPECT_NE(std::string::npos, r.out.find("Auto-Update is disabled.")) << r.out;
 }

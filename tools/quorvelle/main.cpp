@@ -21,6 +21,7 @@
 #include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
 #include "tools/quorvelle/ModuleLoader.h"
+#include "tools/quorvelle/UpdateCommand.h"
 #include "tools/quorvelle/ProgressBar.h"
 #include "tools/quorvelle/RecordCommand.h"
 #include "tools/quorvelle/OptionsCommand.h"
@@ -88,6 +89,26 @@ std::string WriteTranscript(const std::string& descriptionPath, const std::strin
   return "";
 }
 
+// Turns the user's automatic update on or off with the module's command, which says
+// which it now is; no design file is needed for that.
+int ToggleAutoUpdate(const char* argv0, const std::string& modulePath) {
+  sim::NewDesignFile("");
+  ModuleLoader module;
+  if (!module.Load(modulePath.empty() ? ModuleLoader::DefaultPath(argv0) : modulePath)) {
+    std::cerr << "quorvelle: " << module.error() << "\n";
+    return 1;
+  }
+  module.Initialise();
+  StepRunner steps(module);
+  const std::string error = steps.Run("keyin QUORVELLE AUTOUPDATE");
+  module.Unload();
+  if (!error.empty()) {
+    std::cerr << "quorvelle: " << error << "\n";
+    return 1;
+  }
+  return 0;
+}
+
 // How long a command waits for another program to finish changing the design file.
 double LockWaitSeconds() {
   constexpr double kDefaultWait = 30;
@@ -117,6 +138,9 @@ int main(int argc, char** argv) {
   app.add_option("--drive", drives, "map a drive letter to a folder, C=/some/folder (repeatable)");
   app.add_option("--registry", registry, "the registry file (default: $QUORVELLE_REGISTRY or ~/.config/quorvelle)");
   app.add_flag("--quiet", quiet, "do not print prompts, messages and boxes");
+  bool noAutoUpdate = false;
+  app.add_flag("--no-auto-update", noAutoUpdate,
+               "do not update the tables that are out of date when the design file opens, whatever AutoUpdateAll says");
 
   auto* cmdNew = app.add_subcommand("new", "create an empty design file");
   auto* cmdDump = app.add_subcommand("dump", "print the design file as JSON");
@@ -142,6 +166,18 @@ int main(int argc, char** argv) {
   cmdCreate->add_option("--sheet", create.sheet, "the sheet of the range (default: the workbook's active sheet)");
   cmdCreate->add_option("--range", create.range, "the range the add-in sends: an address or a defined name");
   cmdCreate->add_option("--at", atPoints, "a data point X,Y in master units (one per table, two for a split table)");
+  UpdateRequest update;
+  bool updateAll = false;
+  std::vector<unsigned long long> updateIds;
+  std::string updateAt;
+  auto* cmdUpdate = app.add_subcommand("update", "redraw tables from their workbooks (by default those out of date)");
+  auto* optAll = cmdUpdate->add_flag("--all", updateAll, "every table, out of date or not");
+  auto* optSelected = cmdUpdate->add_option("--selected", updateIds, "the tables with these element identifiers");
+  auto* optAt = cmdUpdate->add_option("--at", updateAt, "the table at the point X,Y (master units)");
+  optAll->excludes(optSelected)->excludes(optAt);
+  optSelected->excludes(optAt);
+  auto* cmdOpen = app.add_subcommand("open", "open the design file as a host does (updating tables when AutoUpdateAll is on)");
+  auto* cmdAutoUpdate = app.add_subcommand("autoupdate", "turn the automatic update of tables on or off");
   std::string description, transcriptOut;
   auto* cmdTranscript = app.add_subcommand("transcript", "write a transcript from a table description (JSON)");
   cmdTranscript->add_option("--from", description, "the table description")->required();
@@ -210,11 +246,22 @@ int main(int argc, char** argv) {
     if (!ParsePoint(at, &p)) return Fail("--at needs X,Y in master units, not " + at);
     create.points.push_back(p);
   }
+  if (updateAll) update.which = UpdateRequest::Which::All;
+  if (!updateIds.empty()) {
+    update.which = UpdateRequest::Which::Selected;
+    update.ids = updateIds;
+  }
+  if (!updateAt.empty()) {
+    update.which = UpdateRequest::Which::Picked;
+    if (!ParsePoint(updateAt, &update.point)) return Fail("--at needs X,Y in master units, not " + updateAt);
+  }
+  if (*cmdAutoUpdate) return ToggleAutoUpdate(argv[0], modulePath);
   if (design.empty()) return Fail("--design FILE is needed.");
   // A command that changes the design file holds it from before reading it to after
   // saving it; a second one waits its turn, up to a bound.
   CDesignFileLock hold;
-  if (*cmdNew || *cmdCreate || *cmdRun || *cmdSmoke) {
+  const bool changesDesign = *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdOpen;
+  if (changesDesign) {
     if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
   }
   if (*cmdNew) {
@@ -247,10 +294,16 @@ int main(int argc, char** argv) {
   module.Initialise();
   int status = 0;
   const std::size_t logStart = sim::OutputLog().size();
-  if (*cmdSmoke) {
+  // A host updates the tables of a design file it opens when the user asked for it.
+  if (!noAutoUpdate && !*cmdSmoke && !noDesignYet)
+    if (std::string error = RunAutoUpdate(module); !error.empty()) status = Fail(error);
+  if (status != 0) {
+  } else if (*cmdSmoke) {
     if (std::string error = DrawSmokeSample(); !error.empty()) status = Fail(error);
   } else if (*cmdCreate) {
     if (std::string error = RunCreate(module, create); !error.empty()) status = Fail(error);
+  } else if (*cmdUpdate) {
+    if (std::string error = RunUpdate(module, update); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
       std::string text, reason;
@@ -268,7 +321,7 @@ int main(int argc, char** argv) {
       }
   }
   // The module tells the user of a failure rather than failing the command itself.
-  if (status == 0 && (*cmdCreate || *cmdRun)) {
+  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdOpen)) {
     const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
     if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
