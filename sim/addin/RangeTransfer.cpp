@@ -1,6 +1,9 @@
 #include "sim/addin/RangeTransfer.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
 
 #include "sim/addin/RangeRecords.h"
 #include "sim/addin/RangeShapes.h"
@@ -41,6 +44,31 @@ CellRect CutToUsedRange(const CellRect& area, const SheetData& sheet) {
   return cut;
 }
 
+// The typed values of the cells read, over what the file holds; a cell keeps its
+// format, a new one takes the workbook's default.
+void ApplyTypedValues(const WorkbookData& book, const TypedValues& typed, const CellRect& read, CellMap& cells) {
+  for (const auto& [ref, text] : typed) {
+    if (!read.Contains(ref.row, ref.column)) continue;
+    if (text.empty()) {
+      cells.erase(ref);
+      continue;
+    }
+    CellData& cell = cells[ref];
+    if (!cell.style) cell.style = book.styles.front();
+    cell.hasFormula = false;
+    cell.text.reset();
+    char* end = nullptr;
+    const double number = std::strtod(text.c_str(), &end);
+    if (end && *end == '\0' && std::isfinite(number) && !std::isspace(static_cast<unsigned char>(text[0]))) {
+      cell.kind = CellValueKind::Number;
+      cell.number = number;
+    } else {
+      cell.kind = CellValueKind::Text;
+      cell.text = std::make_shared<CellText>(CellText{text, {}});
+    }
+  }
+}
+
 std::size_t CellCount(const CellRect& area) {
   return static_cast<std::size_t>(area.lastRow - area.firstRow + 1) *
          static_cast<std::size_t>(area.lastColumn - area.firstColumn + 1);
@@ -79,12 +107,14 @@ CellRect AreaWithNeighbours(const CellRect& area) {
 }
 
 bool SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
-               const std::string& workbookPath, AddinMessages& out, std::string* error) {
+               const std::string& workbookPath, AddinMessages& out, std::string* error, const TypedValues& typed) {
   // Every area's cells are read before anything is sent, so that a workbook that can
   // no longer be read sends no half a transfer.
   std::vector<CellMap> cells(areas.size());
-  for (std::size_t i = 0; i < areas.size(); ++i)
+  for (std::size_t i = 0; i < areas.size(); ++i) {
     if (!ReadSheetCells(book, sheetIndex, AreaWithNeighbours(areas[i]), &cells[i], error)) return false;
+    ApplyTypedValues(book, typed, AreaWithNeighbours(areas[i]), cells[i]);
+  }
   // The drawing objects' pictures are saved before anything is sent as well; what is
   // not sent is said before the first range, where the module takes messages.
   RangeShapes shapes = DescribeRangeShapes(book, sheetIndex, areas, workbookPath);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +35,15 @@ CellRect UsedRangeOrFirstCell(const SheetData& sheet);
 // it, whose borders meet its edges.
 CellRect AreaWithNeighbours(const CellRect& area);
 
-// Sends the areas; false with a message, and nothing sent, when their cells cannot
-// be read from the workbook's file.
+// What the Excel user typed into cells of a sheet since the workbook was opened: a
+// number where the text reads as one, else a text; an empty text clears the cell.
+using TypedValues = std::map<CellRef, std::string>;
+
+// Sends the areas, with the values the user typed in place of the file's; false with
+// a message, and nothing sent, when their cells cannot be read from the workbook's
+// file.
 bool SendRange(const WorkbookData& book, int sheetIndex, const std::vector<CellRect>& areas,
-               const std::string& workbookPath, AddinMessages& out, std::string* error);
+               const std::string& workbookPath, AddinMessages& out, std::string* error,
+               const TypedValues& typed = {});
 
 }  // namespace sim

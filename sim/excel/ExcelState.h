@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "automation/ExcelObjectModel.h"
+#include "sim/addin/RangeTransfer.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/xlsx/WorkbookData.h"
 
@@ -26,6 +27,7 @@ struct WorksheetState {
   std::string name;
   int visibility = kSheetVisible;
   std::string selection;  // absolute address of the range last selected here, "" none
+  TypedValues typed;      // what the user typed into its cells, over the file's values
 };
 
 // A workbook's sheets in tab order. Its active sheet is always a visible one.

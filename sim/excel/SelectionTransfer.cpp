@@ -36,7 +36,7 @@ std::string SendSelectedRange(ExcelState& excel) {
   HWND window = FindSignalWindow();
   if (!window) return "The Quorvelle window to send the range to is not open.";
   SignalWindowMessages messages(window);
-  if (!SendRange(*content, *sheetIndex, areas, book->fullName, messages, &error)) return error;
+  if (!SendRange(*content, *sheetIndex, areas, book->fullName, messages, &error, sheet.typed)) return error;
   return "";
 }
 

@@ -84,6 +84,11 @@ std::string SelectAsUser(ExcelApplication& excel, const std::string& sheet, cons
 // the add-in's transfer runs as on DISPID 6. "" once it has sent the range, else the
 // message the add-in shows.
 std::string SendAsUser(ExcelApplication& excel);
+// Types the value into one cell ("B3") of a sheet of the active workbook, as the
+// person at the keyboard edits a range before sending it again: the file stays as it
+// is, the add-in sends the value. "" on success, else why not.
+std::string TypeAsUser(ExcelApplication& excel, const std::string& sheet, const std::string& cell,
+                       const std::string& value);
 
 // --- Add-ins ---
 

@@ -539,3 +539,29 @@ TEST_F(ShellTest, AutomaticUpdatesRunWhenADesignFileOpensAndCanBeTurnedOff) {
   r = Shell("autoupdate");
   EXPECT_NE(std::string::npos, r.out.find("Auto-Update is disabled.")) << r.out;
 }
+
+TEST_F(ShellTest, AnEditedRangeReplacesItsTableAndTheWorkbookFileStaysAsItWas) {
+  const std::string book = dir.File("Doors.xlsx"), dgn = dir.File("doors.dgn");
+  WriteDoorsWorkbook(book, "D-101", 15, false);
+  ASSERT_EQ(0, Shell("--quiet --design " + dgn + " create --workbook " + book + " --range A1:B1 --at 40,50").status);
+  const nlohmann::json before = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"][0];
+  const std::string bytes = Bytes(book);
+  // A point on the table: the origin of its first text.
+  const nlohmann::json& text = before["members"][0];
+  const std::string at = text["origin"][0].dump() + "," + text["origin"][1].dump();
+
+  ShellResult r = Shell("--design " + dgn + " edit --at " + at + " --type A1 --type B1=8");
+  EXPECT_EQ(1, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("A change needs CELL=VALUE, not A1")) << r.out;
+  EXPECT_EQ(before, nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out)["elements"][0]);
+
+  r = Shell("--design " + dgn + " edit --at " + at + " --type Doors!A1=D-201 --type B1=8");
+  ASSERT_EQ(0, r.status) << r.out;
+  const nlohmann::json dump = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
+  ASSERT_EQ(1u, dump["elements"].size());
+  EXPECT_EQ(before["origin"], dump["elements"][0]["origin"]);
+  const std::string members = dump["elements"][0]["members"].dump();
+  EXPECT_NE(std::string::npos, members.find("D-201")) << members;
+  EXPECT_NE(std::string::npos, members.find("\"text\":\"\xEF\xBB\xBF" "8\"")) << members;  // B1, typed
+  EXPECT_EQ(bytes, Bytes(book));
+}

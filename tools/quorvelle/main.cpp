@@ -20,6 +20,7 @@
 #include "tools/quorvelle/CreateCommand.h"
 #include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
+#include "tools/quorvelle/EditCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/UpdateCommand.h"
 #include "tools/quorvelle/ProgressBar.h"
@@ -176,6 +177,12 @@ int main(int argc, char** argv) {
   auto* optAt = cmdUpdate->add_option("--at", updateAt, "the table at the point X,Y (master units)");
   optAll->excludes(optSelected)->excludes(optAt);
   optSelected->excludes(optAt);
+  EditRequest edit;
+  std::string editAt;
+  auto* cmdEdit = app.add_subcommand("edit", "edit the table at a point in Excel and put the range sent back in its place");
+  cmdEdit->add_option("--at", editAt, "the table at the point X,Y (master units)")->required();
+  cmdEdit->add_option("--type", edit.changes, "a value the Excel user types: CELL=VALUE, e.g. B3=12.5 (repeatable)");
+  cmdEdit->add_option("--changes", edit.script, "a file of such values, one a line");
   auto* cmdOpen = app.add_subcommand("open", "open the design file as a host does (updating tables when AutoUpdateAll is on)");
   auto* cmdAutoUpdate = app.add_subcommand("autoupdate", "turn the automatic update of tables on or off");
   std::string description, transcriptOut;
@@ -255,12 +262,13 @@ int main(int argc, char** argv) {
     update.which = UpdateRequest::Which::Picked;
     if (!ParsePoint(updateAt, &update.point)) return Fail("--at needs X,Y in master units, not " + updateAt);
   }
+  if (*cmdEdit && !ParsePoint(editAt, &edit.point)) return Fail("--at needs X,Y in master units, not " + editAt);
   if (*cmdAutoUpdate) return ToggleAutoUpdate(argv[0], modulePath);
   if (design.empty()) return Fail("--design FILE is needed.");
   // A command that changes the design file holds it from before reading it to after
   // saving it; a second one waits its turn, up to a bound.
   CDesignFileLock hold;
-  const bool changesDesign = *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdOpen;
+  const bool changesDesign = *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen;
   if (changesDesign) {
     if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
   }
@@ -304,6 +312,8 @@ int main(int argc, char** argv) {
     if (std::string error = RunCreate(module, create); !error.empty()) status = Fail(error);
   } else if (*cmdUpdate) {
     if (std::string error = RunUpdate(module, update); !error.empty()) status = Fail(error);
+  } else if (*cmdEdit) {
+    if (std::string error = RunEdit(module, edit); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
       std::string text, reason;
@@ -321,7 +331,7 @@ int main(int argc, char** argv) {
       }
   }
   // The module tells the user of a failure rather than failing the command itself.
-  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdOpen)) {
+  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen)) {
     const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
     if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
