@@ -7,8 +7,10 @@
 
 #include "app/Exports.h"
 #include "host/mselement.h"
+#include "host/mselmdscr.h"
 #include "host/msmodel.h"
 #include "host/msscan.h"
+#include "app/TableCell.h"
 #include "settings/Profile.h"
 #include "sim/SimOutput.h"
 #include "tests/app/AppTestSupport.h"
@@ -138,6 +140,56 @@ TEST_F(UpdateFlowTest, TurningAutomaticUpdatesTwiceLeavesTheSettingAsItWas) {
   EXPECT_EQ(0, IsAutoUpdate());
   EXPECT_EQ((std::vector<std::string>{"Auto-Update is enabled.", "Auto-Update is disabled."}),
             sim::OutputTexts(sim::OutputKind::HostMessageBox));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(UpdateFlowTest, ATablePickedWithTheCursorIsUpdated) {
+  WriteWorkbook(workbook, "Doors", "D-102");
+  std::filesystem::last_write_time(workbook, std::filesystem::last_write_time(workbook) + std::chrono::seconds(10));
+  mdlSelect_freeAll();
+  Quorvelle_Update_Start();
+  EXPECT_EQ("QUORVELLE UPDATE", sim::RunningCommand());
+  sim::SendDataPoint(PointOn(placed));
+  sim::PumpMessages();
+  ASSERT_EQ(1u, Elements().size());
+  EXPECT_NE(placed["id"], Elements()[0]["id"]);
+  EXPECT_NE(std::string::npos, Texts(Elements()[0]).find("D-102|"));
+  EXPECT_EQ("default", sim::RunningCommand());
+}
+
+TEST_F(UpdateFlowTest, AWebLinkIsNotLookedForOnDisk) {
+  // A table linked to a workbook on a web server: no file to find here, so the update
+  // goes straight to Excel, which is asked to open it.
+  xlslinkinfo link;
+  link.Path = "https://files.example.com/Schedule.xlsx";
+  link.Worksheet = "Doors";
+  link.Range = "$A$1:$B$2";
+  MSElement header = MakeTableHeader(link, false);
+  MSElementDescr* cell = nullptr;
+  mdlElmdscr_new(&cell, nullptr, &header);
+  MSElement line;
+  const DPoint3d ends[2] = {{0, 500, 0}, {50, 500, 0}};
+  mdlLine_create(&line, nullptr, ends);
+  mdlElmdscr_appendElement(cell, &line);
+  ASSERT_NE(0u, mdlElmdscr_add(cell));
+  mdlElmdscr_freeAll(&cell);
+  ASSERT_EQ(2u, Elements().size());
+  mdlSelect_freeAll();
+  mdlSelect_addElement(Elements().back()["filePos"].get<ULong>(), mdlModelRef_getActive(), 0);
+  sim::ClearOutputLog();
+  Quorvelle_Update_Selected();
+  for (const std::string& printed : Printed()) {
+    EXPECT_EQ(std::string::npos, printed.find("Cannot find")) << printed;
+    EXPECT_EQ(std::string::npos, printed.find("up to date")) << printed;
+  }
+  // Excel was asked for it, and said why it could not open it; the old cell stays.
+  const std::vector<std::string> boxes = sim::OutputTexts(sim::OutputKind::WindowsMessageBox);
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_NE(std::string::npos, boxes[0].find("https://files.example.com/Schedule.xlsx")) << boxes[0];
+  EXPECT_EQ(2u, Elements().size());
 }
 
 }  // namespace

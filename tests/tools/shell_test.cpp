@@ -505,6 +505,14 @@ TEST_F(ShellTest, AChangedWorkbookUpdatesItsTableInPlaceFromTheShell) {
   EXPECT_NE(std::string::npos, members.find("D-102"));
   EXPECT_EQ(std::string::npos, members.find("D-101"));
   EXPECT_GT(after["members"].size(), before["members"].size());  // the border's lines
+  // The taller row sets its bottom-aligned text lower.
+  auto textY = [](const nlohmann::json& cell) {
+    for (const auto& m : cell["members"])
+      if (m.contains("text") && m["text"].get<std::string>().find("D-10") != std::string::npos)
+        return m["origin"][1].get<double>();
+    return 0.0;
+  };
+  EXPECT_LT(textY(after), textY(before) - 10);
   ASSERT_EQ(0, Shell("--quiet --design " + dgn + " render " + dir.File("doors.png")).status);
 
   // A table that cannot be updated (its sheet is gone) keeps its cell; the shell fails.
@@ -564,4 +572,18 @@ TEST_F(ShellTest, AnEditedRangeReplacesItsTableAndTheWorkbookFileStaysAsItWas) {
   EXPECT_NE(std::string::npos, members.find("D-201")) << members;
   EXPECT_NE(std::string::npos, members.find("\"text\":\"\xEF\xBB\xBF" "8\"")) << members;  // B1, typed
   EXPECT_EQ(bytes, Bytes(book));
+}
+
+TEST_F(ShellTest, AnUpdatedTableTakesItsPicturesAlong) {
+  const std::string book = dir.File("WithDrawing.xlsx"), dgn = dir.File("pictures.dgn");
+  std::filesystem::copy_file(QV_SOURCE_DIR "/tests/fixtures/xlsx/WithDrawing.xlsx", book);
+  ASSERT_EQ(0, Shell("--quiet --design " + dgn + " create --workbook " + book + " --range A1:L30 --at 0,0").status);
+  ShellResult r = Shell("--design " + dgn + " update --all");
+  ASSERT_EQ(0, r.status) << r.out;
+  const nlohmann::json dump = nlohmann::json::parse(Shell("--quiet --design " + dgn + " dump").out);
+  ASSERT_EQ(1u, dump["elements"].size());
+  char cellId[32];
+  std::snprintf(cellId, sizeof cellId, "%llX_", dump["elements"][0]["id"].get<unsigned long long>());
+  ASSERT_EQ(5u, dump["rasters"].size());  // the old table's pictures detached, the new one's attached
+  for (const auto& raster : dump["rasters"]) EXPECT_EQ(0u, raster["name"].get<std::string>().find(cellId)) << raster;
 }
