@@ -1,6 +1,5 @@
 // The edit command: the located table's workbook opens in Excel at its range, and the
 // range the user sends back replaces the table where it stands.
-#include <cstdio>
 
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
@@ -34,10 +33,7 @@ void CAcadFunc::EditQuorvelle_CallBack() {
     }
     xlslinkinfo link;
     ReadXlsInfo(&cell, &link, true);
-    if (!WorkbookOfLinkExists(link)) {
-      char text[1024];
-      std::snprintf(text, sizeof text, kCannotFindWorkbook, link.Path.c_str());
-      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, text, MSGBOX_ICON_WARNING);
+    if (!WorkbookOfLinkFound(link)) {
       CleanUpAndEnd();
       return;
     }

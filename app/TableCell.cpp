@@ -1,5 +1,7 @@
 #include "app/TableCell.h"
 
+#include <cstdio>
+
 #include "app/AppTexts.h"
 #include "app/ModuleState.h"
 #include "host/mslinkage.h"
@@ -8,6 +10,7 @@
 #include "host/msoutput.h"
 #include "host/msxattr.h"
 #include "platform/paths.h"
+#include "support/SupportTexts.h"
 #include "support/TextCompare.h"
 #include "support/TextConvert.h"
 
@@ -49,6 +52,10 @@ bool IsLocalLinkPath(const std::string& path) {
   return path.find('*') == std::string::npos && path.find("https://") == std::string::npos;
 }
 
-bool WorkbookOfLinkExists(const xlslinkinfo& link) {
-  return !IsLocalLinkPath(link.Path) || PathFileExistsA(ResolveLinkPath(link.Path).c_str());
+bool WorkbookOfLinkFound(const xlslinkinfo& link) {
+  if (!IsLocalLinkPath(link.Path) || PathFileExistsA(ResolveLinkPath(link.Path).c_str())) return true;
+  char text[1024];
+  std::snprintf(text, sizeof text, kCannotFindWorkbook, link.Path.c_str());
+  mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, text, MSGBOX_ICON_WARNING);
+  return false;
 }

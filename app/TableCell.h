@@ -20,7 +20,7 @@ void ReadWorkbookSaveTime(xlslinkinfo& link);
 
 // Whether the workbook of the link can be opened: a ProjectWise document ("*") or a
 // web address ("https://") is taken as there; a local path is resolved against the
-// design file and must name an existing file.
-bool WorkbookOfLinkExists(const xlslinkinfo& link);
+// design file and must name an existing file. When it does not, a box tells the user.
+bool WorkbookOfLinkFound(const xlslinkinfo& link);
 // A local path: neither a ProjectWise document nor a web address.
 bool IsLocalLinkPath(const std::string& path);

@@ -1,7 +1,6 @@
 // The update commands: tables of the selection set, a located table, or every table
 // of the model redrawn from their workbooks in one Excel, each old cell deleted only
 // once its replacement stands.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -167,10 +166,7 @@ int CAcadFunc::UpdateQuorvelle_Accept(DPoint3d*, int view) {
     if (mdlElement_read(&cell, mdlModelRef_getActive(), filePos) != SUCCESS) return;
     xlslinkinfo link;
     ReadXlsInfo(&cell, &link, false);
-    if (!WorkbookOfLinkExists(link)) {
-      char text[1024];
-      std::snprintf(text, sizeof text, kCannotFindWorkbook, link.Path.c_str());
-      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, text, MSGBOX_ICON_WARNING);
+    if (!WorkbookOfLinkFound(link)) {
       CleanUpEnvironment();
       return;
     }

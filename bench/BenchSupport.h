@@ -8,6 +8,9 @@
 
 #include <unistd.h>
 
+#include "app/Exports.h"
+#include "host/msstate.h"
+#include "settings/Profile.h"
 #include "sim/SimHost.h"
 #include "sim/SimWorld.h"
 #include "sim/excel/SimExcel.h"
@@ -38,6 +41,16 @@ class HostWorld {
  private:
   std::filesystem::path folder_;
 };
+
+// Starts the create command as the host runs its key-in, with the add-in's class
+// registered: Excel starts for the user, and LastStartedExcel is the one.
+inline void StartCreateCommand() {
+  WriteRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{8E236125-FF40-49f4-9636-45EB1BEB6272}", "", "QuorvelleV8i");
+  mdlState_startPrimitive(Quorvelle_Create_Accept, Quorvelle_Reset, "QUORVELLE CREATE", nullptr);
+  mdlState_setFunction(STATE_CLEANUP, Quorvelle_CleanUp);
+  Quorvelle_Create_Start();
+  sim::PumpMessages();
+}
 
 // "$B$3" for row 3, column 2.
 inline std::string AbsoluteAddress(int row, int column) { return sim::AbsoluteAddressOf({row, column, row, column}); }

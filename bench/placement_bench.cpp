@@ -44,13 +44,9 @@ struct StageTimes {
 
 // One create into a new design file; empty on success, else what went wrong.
 std::string PlaceOnce(const std::string& workbook, int rows, const std::string& design, StageTimes* times) {
-  WriteRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{8E236125-FF40-49f4-9636-45EB1BEB6272}", "", "QuorvelleV8i");
   sim::NewDesignFile(design);
   InitApplicationDll();
-  mdlState_startPrimitive(Quorvelle_Create_Accept, Quorvelle_Reset, "QUORVELLE CREATE", nullptr);
-  mdlState_setFunction(STATE_CLEANUP, Quorvelle_CleanUp);
-  Quorvelle_Create_Start();
-  sim::PumpMessages();
+  bench::StartCreateCommand();
   ExcelApplicationPtr excel = sim::LastStartedExcel();
   if (!excel) return "Excel was not started";
 

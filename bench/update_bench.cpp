@@ -26,10 +26,7 @@ using Clock = std::chrono::steady_clock;
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 std::string PlaceTable(const std::string& workbook, const DPoint3d& at) {
-  mdlState_startPrimitive(Quorvelle_Create_Accept, Quorvelle_Reset, "QUORVELLE CREATE", nullptr);
-  mdlState_setFunction(STATE_CLEANUP, Quorvelle_CleanUp);
-  Quorvelle_Create_Start();
-  sim::PumpMessages();
+  bench::StartCreateCommand();
   ExcelApplicationPtr excel = sim::LastStartedExcel();
   if (!excel) return "Excel was not started";
   if (std::string error = sim::OpenAsUser(*excel, sim::ToWindowsPath(workbook)); !error.empty()) return error;
@@ -54,7 +51,6 @@ void BM_UpdateTables(benchmark::State& state) {
   double place = 0, update = 0;
   for (auto _ : state) {
     bench::HostWorld world;
-    WriteRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{8E236125-FF40-49f4-9636-45EB1BEB6272}", "", "QuorvelleV8i");
     sim::NewDesignFile(design);
     InitApplicationDll();
     auto start = Clock::now();
