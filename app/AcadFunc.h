@@ -29,6 +29,10 @@ class CAcadFunc {
   // connection, at the old cell's origin, rotation and scale; 1 when the new cell was
   // placed (the caller then deletes the old one), 0 when the old one stays.
   static int OperateQuorvelle(const ExcelApplicationPtr& excel, ULong filePos, int checkUpToDate);
+  // Every table of the active model whose stored workbook path starts with the old
+  // prefix (letter case aside) gets the new prefix instead; 1 when the scan ran to its
+  // end, 0 after a failure.
+  static int ReplaceAllLink(const std::string& oldPrefix, const std::string& newPrefix);
   static int ImportMultiTables_Start();
   static void ImportMultiTables_CallBack();
   // Opens a workbook held on a ProjectWise server in Excel as its active workbook.

@@ -76,6 +76,14 @@ constexpr char kUpdateExcelFailed[] =
     "files.\n. For isolation purposes, please consider using other computer to do the same task.";
 constexpr char kLastSaveTimeProperty[] = "Last Save Time";
 
+// The replacement of link folders.
+constexpr char kReplacePathNull[] = "The path is NULL.";
+constexpr char kReplacePathEmpty[] = "The path is empty.";
+constexpr char kReplacePathInvalid[] = "Invalid path.";
+constexpr char kLinkChanged[] = "Changed %s to %s successfully.";
+constexpr char kLinkNotChanged[] = "Failed to change %s to %s.";
+constexpr char kReplaceAllLinkFailed[] = "Unknown fatal error raised in ReplaceAllLink.";
+
 // The ProjectWise component.
 constexpr char kProjectWiseClassKey[] = "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
 constexpr char kProjectWiseProgId[] = "QuorvellePW.Connect";

@@ -120,10 +120,6 @@ void Quorvelle_ManageLink() {
   ReportNotAvailable("The link manager");
 }
 
-void Quorvelle_ReplaceLink(const char*) {
-  ModuleStateScope scope;
-  ReportNotAvailable("Replacing links");
-}
 
 int Quorvelle_ImportMultiTables_Start() {
   ModuleStateScope scope;

@@ -9,16 +9,11 @@
 #include "host/mssystem.h"
 #include "host/msoutput.h"
 #include "host/msxattr.h"
+#include "output/LinkLayout.h"
 #include "platform/paths.h"
 #include "support/SupportTexts.h"
 #include "support/TextCompare.h"
 #include "support/TextConvert.h"
-
-namespace {
-constexpr UInt16 kLinkHandler = 3900;
-constexpr UInt32 kLinkAttribute = 0;
-constexpr UShort kPathLinkage = 4;
-}  // namespace
 
 int IsQuorvelleCell(const MSElement* element) {
   if (!element || mdlElement_getType(element) != CELL_HEADER_ELM) return 0;
@@ -28,10 +23,10 @@ int IsQuorvelleCell(const MSElement* element) {
   mdlCnv_convertUnicodeToMultibyte(wide, -1, name, sizeof name);
   if (!EqualsNoCase(name, kTableCellName)) return 0;
   ElementRef ref = dgnCache_findElemByID(mdlModelRef_getCache(mdlModelRef_getActive()), mdlElement_getID(element));
-  if (ref && XAttributeHandle(ref, XAttributeHandlerId(kLinkHandler, 0), kLinkAttribute).IsValid()) return 1;
+  if (ref && XAttributeHandle(ref, XAttributeHandlerId(kLinkHandlerMajor, kLinkHandlerMinor), kAttrLink).IsValid()) return 1;
   UShort key = 0;
   for (int i = 0; mdlLinkage_extractStringLinkageByIndex(&key, nullptr, 0, i, element) == SUCCESS; ++i)
-    if (key == kPathLinkage) return 1;
+    if (key == kKeyPath) return 1;
   return 0;
 }
 

@@ -75,5 +75,12 @@ int ReadFontMapFromXAttribute(const MSElement* cell);
 bool ExtractBase64Linkages(const MSElement* element, std::vector<std::uint8_t>* bytes, UShort lengthKey,
                            UShort textKey);
 
+// Writes the path, worksheet and range into the legacy link record of the table cell
+// (the link attribute), keeping its save time. 1 when written or when the cell has
+// no such record; 0 when the record is damaged (the user is told) or could not be
+// written (the user is told why).
+int RewriteLinkRecord(const MSElement* cell, const std::string& path, const std::string& worksheet,
+                      const std::string& range);
+
 // The file a stored path names, for opening: the counterpart of StoredLinkPath.
 std::string ResolveLinkPath(const std::string& storedPath);

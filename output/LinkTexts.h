@@ -5,6 +5,8 @@
 // Element messages: the element identifier's low 32 bits as a signed number.
 constexpr char kLinkCorrupted[] = "The link information corrupted. Element Id: %ld.";
 constexpr char kTablePropertiesCorrupted[] = "The properties of the table corrupted. Element Id: %ld.";
+constexpr char kScheduleWriteFailed[] = "Failed to ScheduleWriteXAttribute: %ld.";
+constexpr char kCannotModifyPath[] = "Can't modify the path of the Excel file: %ld.";
 constexpr char kFontMapCorrupted[] = "The font map in the table corrupted. Element Id: %ld.";
 constexpr char kBase64LengthMismatch[] = "Miscalculated data length in CBase64::decode.";
 constexpr char kLinkDataNotWritten[] = "The link data does not fit on the table cell; the table is not linked.";

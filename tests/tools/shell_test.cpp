@@ -587,3 +587,19 @@ TEST_F(ShellTest, AnUpdatedTableTakesItsPicturesAlong) {
   ASSERT_EQ(5u, dump["rasters"].size());  // the old table's pictures detached, the new one's attached
   for (const auto& raster : dump["rasters"]) EXPECT_EQ(0u, raster["name"].get<std::string>().find(cellId)) << raster;
 }
+
+TEST_F(ShellTest, TheLinksOfTablesMoveToAnotherFolderByTheReplaceKeyIn) {
+  const std::string book = dir.File("Doors.xlsx"), dgn = dir.File("doors.dgn");
+  WriteDoorsWorkbook(book, "D-101", 15, false);
+  ASSERT_EQ(0, Shell("--quiet --design " + dgn + " create --workbook " + book + " --range A1:B1 --at 0,0").status);
+  const std::string folder = sim::ToWindowsPath(dir.path().string());
+  ShellResult r = Shell("--design " + dgn + " replace-link '" + folder + "|D:\\Moved'");
+  ASSERT_EQ(0, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("Changed " + folder + "\\Doors.xlsx to D:\\Moved\\Doors.xlsx successfully."))
+      << r.out;
+  EXPECT_NE(std::string::npos, Shell("--quiet --design " + dgn + " dump").out.find("D:\\\\Moved\\\\Doors.xlsx"));
+
+  r = Shell("--design " + dgn + " replace-link 'D:\\Moved'");
+  EXPECT_EQ(1, r.status) << r.out;
+  EXPECT_NE(std::string::npos, r.out.find("Invalid path.")) << r.out;
+}

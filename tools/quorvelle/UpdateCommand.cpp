@@ -126,3 +126,17 @@ std::string RunAutoUpdate(ModuleLoader& module) {
   std::cout << "Updating the tables that are out of date (AutoUpdateAll is on).\n";
   return RunUpdate(module, UpdateRequest{});
 }
+
+std::string RunReplaceLink(ModuleLoader& module, const std::string& text) {
+  const std::size_t logStart = sim::OutputLog().size();
+  StepRunner steps(module);
+  if (std::string error = steps.Run("keyin QUORVELLE REPLACELINK " + text); !error.empty()) return error;
+  const auto& log = sim::OutputLog();
+  for (std::size_t i = logStart; i < log.size(); ++i) {
+    const std::string& said = log[i].text;
+    if (log[i].kind == sim::OutputKind::Message &&
+        (said.rfind("Failed to change", 0) == 0 || said == "Invalid path." || said.rfind("The path is", 0) == 0))
+      return "the links were not replaced: " + said;
+  }
+  return "";
+}

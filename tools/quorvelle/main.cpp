@@ -183,6 +183,10 @@ int main(int argc, char** argv) {
   cmdEdit->add_option("--at", editAt, "the table at the point X,Y (master units)")->required();
   cmdEdit->add_option("--type", edit.changes, "a value the Excel user types: CELL=VALUE, e.g. B3=12.5 (repeatable)");
   cmdEdit->add_option("--changes", edit.script, "a file of such values, one a line");
+  std::string replaceText;
+  auto* cmdReplaceLink =
+      app.add_subcommand("replace-link", "re-point the links of every table from one folder to another");
+  cmdReplaceLink->add_option("text", replaceText, "OLD|NEW: the old and the new start of the workbook paths")->required();
   auto* cmdOpen = app.add_subcommand("open", "open the design file as a host does (updating tables when AutoUpdateAll is on)");
   auto* cmdAutoUpdate = app.add_subcommand("autoupdate", "turn the automatic update of tables on or off");
   std::string description, transcriptOut;
@@ -268,7 +272,8 @@ int main(int argc, char** argv) {
   // A command that changes the design file holds it from before reading it to after
   // saving it; a second one waits its turn, up to a bound.
   CDesignFileLock hold;
-  const bool changesDesign = *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen;
+  const bool changesDesign =
+      *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink;
   if (changesDesign) {
     if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
   }
@@ -314,6 +319,8 @@ int main(int argc, char** argv) {
     if (std::string error = RunUpdate(module, update); !error.empty()) status = Fail(error);
   } else if (*cmdEdit) {
     if (std::string error = RunEdit(module, edit); !error.empty()) status = Fail(error);
+  } else if (*cmdReplaceLink) {
+    if (std::string error = RunReplaceLink(module, replaceText); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
       std::string text, reason;
@@ -331,7 +338,7 @@ int main(int argc, char** argv) {
       }
   }
   // The module tells the user of a failure rather than failing the command itself.
-  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen)) {
+  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink)) {
     const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
     if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
