@@ -13,7 +13,6 @@
 #include "host/msoutput.h"
 #include "host/msstate.h"
 #include "output/LinkData.h"
-#include "output/MasterUnitsScope.h"
 #include "settings/SaveCurrentOptions.h"
 #include "support/SupportTexts.h"
 
@@ -27,12 +26,9 @@ void CAcadFunc::EditQuorvelle_CallBack() {
       CleanUpAndEnd();
       return;
     }
-    {
-      CMasterUnitsScope masterUnits;
-      mdlCell_extract(nullptr, nullptr, &setup.rotation, &setup.tableScale, nullptr, 0, &cell);
-    }
     xlslinkinfo link;
     ReadXlsInfo(&cell, &link, true);
+    TakePlacementOf(cell, setup);
     if (!WorkbookOfLinkFound(link)) {
       CleanUpAndEnd();
       return;
@@ -43,10 +39,6 @@ void CAcadFunc::EditQuorvelle_CallBack() {
       CleanUpAndEnd();
       return;
     }
-    // The placement scale is applied again when the new table is placed.
-    const double k = setup.PlacementScale();
-    setup.tableScale.x /= k;
-    setup.tableScale.y /= k;
     setup.replacedTablePosition = static_cast<int>(filePos);
     SaveCurrentOptions(kFuncEdit, link.Range);
     signalWindow->OpenWorkbookInExcel(&link);

@@ -120,7 +120,6 @@ void Quorvelle_ManageLink() {
   ReportNotAvailable("The link manager");
 }
 
-
 int Quorvelle_ImportMultiTables_Start() {
   ModuleStateScope scope;
   return CAcadFunc::ImportMultiTables_Start();

@@ -20,7 +20,6 @@
 #include "model/CQuorvelle.h"
 #include "output/CQVUtiMStation.h"
 #include "output/LinkData.h"
-#include "output/MasterUnitsScope.h"
 #include "output/TablePictures.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -128,14 +127,7 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
     }
   }
 
-  DPoint3d origin{};
-  {
-    CMasterUnitsScope masterUnits;
-    mdlCell_extract(&origin, nullptr, &setup.rotation, &setup.tableScale, nullptr, 0, &old);
-  }
-  const double k = setup.PlacementScale();
-  setup.tableScale.x /= k;
-  setup.tableScale.y /= k;
+  const DPoint3d origin = TakePlacementOf(old, setup);
   SaveCurrentOptions(kFuncUpdate, link.Range);
 
   std::shared_ptr<ExcelWorkbook> book;
@@ -149,10 +141,7 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
 
   if (!link.Worksheet.empty()) {
     try {
-      auto sheets = book->Sheets();
-      auto sheet = sheets ? sheets->Item(link.Worksheet) : nullptr;
-      if (!sheet) throw _com_error(static_cast<HRESULT>(0x8002000B));
-      sheet->Activate();
+      ActivateLinkedSheet(*book, link.Worksheet);
     } catch (...) {
       CloseWithoutSaving(*book);
       mdlOutput_error(Formatted(kCannotFindSheet, excelPath, link.Worksheet).c_str());
@@ -162,10 +151,7 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
   }
   if (!link.Range.empty()) {
     try {
-      auto sheet = excel.ActiveSheet();
-      auto range = sheet ? sheet->Range(link.Range, std::nullopt) : nullptr;
-      if (!range) throw _com_error(static_cast<HRESULT>(0x800A03EC));
-      range->Select();
+      SelectLinkedRange(excel, link.Range);
     } catch (...) {
       CloseWithoutSaving(*book);
       mdlOutput_error(Formatted(kCannotSelectRange, excelPath, link.Worksheet, link.Range).c_str());

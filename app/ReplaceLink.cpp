@@ -67,8 +67,7 @@ void Replace(ULong filePos, const std::string& oldPrefix, const std::string& new
     mdlOutput_printf(MSG_MESSAGE, "%s", kNotATable);
     return;
   }
-  MSElement cell;
-  if (mdlElement_read(&cell, mdlModelRef_getActive(), filePos) != SUCCESS) return;
+  MSElement cell = element;  // changed and written over the element as read
   xlslinkinfo link;
   if (!ReadXlsInfo(&cell, &link, false)) return;
   const std::size_t n = oldPrefix.size();

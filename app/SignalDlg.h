@@ -18,6 +18,11 @@ class _com_error;
 
 // The framework's standard report of an automation failure.
 void ReportAutomationError(const _com_error& e);
+// The worksheet of a link made active in its workbook, and the link's range selected
+// on the active sheet; a sheet or range Excel does not have is a failure like an
+// automation error (both throw).
+void ActivateLinkedSheet(ExcelWorkbook& book, const std::string& worksheet);
+void SelectLinkedRange(ExcelApplication& excel, const std::string& range);
 
 // Messages the window posts itself, so that their work starts once the add-in's call
 // has returned.

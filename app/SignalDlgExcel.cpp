@@ -26,18 +26,10 @@ DWORD SystemMajorVersion() {
   return GetVersionExA(&info) ? info.dwMajorVersion : 0;
 }
 
-// Activates the link's sheet and selects its range; a sheet or range Excel does not
-// have is a failure like an automation error.
+// Activates the link's sheet and selects its range.
 void ShowLinkedRange(ExcelApplication& excel, ExcelWorkbook& book, const xlslinkinfo& link) {
-  auto sheets = book.Sheets();
-  auto sheet = sheets ? sheets->Item(link.Worksheet) : nullptr;
-  if (!sheet) throw std::runtime_error("no such sheet");
-  sheet->Activate();
-  if (link.Range.empty()) return;
-  auto active = excel.ActiveSheet();
-  auto range = active ? active->Range(link.Range, std::nullopt) : nullptr;
-  if (!range) throw std::runtime_error("no such range");
-  range->Select();
+  ActivateLinkedSheet(book, link.Worksheet);
+  if (!link.Range.empty()) SelectLinkedRange(excel, link.Range);
 }
 
 // Runs a step whose failure does not stop the work; the failure's text, else "".
@@ -90,6 +82,20 @@ void CSignalDlg::ReloadExcelAddins() {
     });
     if (!failure.empty()) mdlOutput_printf(MSG_MESSAGE, kAddinNotReloaded, name.c_str(), failure.c_str());
   }
+}
+
+void ActivateLinkedSheet(ExcelWorkbook& book, const std::string& worksheet) {
+  auto sheets = book.Sheets();
+  auto sheet = sheets ? sheets->Item(worksheet) : nullptr;
+  if (!sheet) throw std::runtime_error("no such sheet");
+  sheet->Activate();
+}
+
+void SelectLinkedRange(ExcelApplication& excel, const std::string& range) {
+  auto active = excel.ActiveSheet();
+  auto selected = active ? active->Range(range, std::nullopt) : nullptr;
+  if (!selected) throw std::runtime_error("no such range");
+  selected->Select();
 }
 
 void ReportAutomationError(const _com_error& e) {

@@ -10,6 +10,7 @@
 #include "host/msoutput.h"
 #include "host/msxattr.h"
 #include "output/LinkLayout.h"
+#include "output/MasterUnitsScope.h"
 #include "platform/paths.h"
 #include "support/SupportTexts.h"
 #include "support/TextCompare.h"
@@ -41,6 +42,18 @@ MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties) {
 void ReadWorkbookSaveTime(xlslinkinfo& link) {
   if (!ReadFileModificationTime(link.Path, &link.LastSaveTime))
     mdlOutput_printf(MSG_MESSAGE, kSaveTimeUnreadable, link.Path.c_str());
+}
+
+DPoint3d TakePlacementOf(const MSElement& cell, QuorvelleSetup& setup) {
+  DPoint3d origin{};
+  {
+    CMasterUnitsScope masterUnits;
+    mdlCell_extract(&origin, nullptr, &setup.rotation, &setup.tableScale, nullptr, 0, &cell);
+  }
+  const double k = setup.PlacementScale();
+  setup.tableScale.x /= k;
+  setup.tableScale.y /= k;
+  return origin;
 }
 
 bool IsLocalLinkPath(const std::string& path) {

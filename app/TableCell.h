@@ -3,6 +3,7 @@
 
 #include "host/mselement.h"
 #include "output/LinkData.h"
+#include "settings/QuorvelleSetup.h"
 
 // 1 when the element is a table cell: a cell header named "Cell_Quorvelle" that
 // carries link data (the link attribute, or a string linkage with key 4).
@@ -22,5 +23,11 @@ void ReadWorkbookSaveTime(xlslinkinfo& link);
 // web address ("https://") is taken as there; a local path is resolved against the
 // design file and must name an existing file. When it does not, a box tells the user.
 bool WorkbookOfLinkFound(const xlslinkinfo& link);
+// Where a placed table cell stands, for its replacement: its origin (master units)
+// is returned, its rotation and scale go into the option set, the scale divided by the
+// option set's placement scale, which placing the new cell applies again. Read the
+// table's options first: they decide that scale.
+DPoint3d TakePlacementOf(const MSElement& cell, QuorvelleSetup& setup);
+
 // A local path: neither a ProjectWise document nor a web address.
 bool IsLocalLinkPath(const std::string& path);
