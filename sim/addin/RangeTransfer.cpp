@@ -1,14 +1,12 @@
 #include "sim/addin/RangeTransfer.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cmath>
-#include <cstdlib>
 
 #include "sim/addin/RangeRecords.h"
 #include "sim/addin/RangeShapes.h"
 #include "sim/excel/xlsx/WorkbookReader.h"
 #include "sim/excel/xlsx/XlsxRanges.h"
+#include "sim/excel/xlsx/XlsxXml.h"
 
 namespace sim {
 namespace {
@@ -57,11 +55,9 @@ void ApplyTypedValues(const WorkbookData& book, const TypedValues& typed, const 
     if (!cell.style) cell.style = book.styles.front();
     cell.hasFormula = false;
     cell.text.reset();
-    char* end = nullptr;
-    const double number = std::strtod(text.c_str(), &end);
-    if (end && *end == '\0' && std::isfinite(number) && !std::isspace(static_cast<unsigned char>(text[0]))) {
+    if (const std::optional<double> number = ParseXmlNumber(text)) {
       cell.kind = CellValueKind::Number;
-      cell.number = number;
+      cell.number = *number;
     } else {
       cell.kind = CellValueKind::Text;
       cell.text = std::make_shared<CellText>(CellText{text, {}});

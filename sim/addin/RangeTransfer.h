@@ -36,7 +36,8 @@ CellRect UsedRangeOrFirstCell(const SheetData& sheet);
 CellRect AreaWithNeighbours(const CellRect& area);
 
 // What the Excel user typed into cells of a sheet since the workbook was opened: a
-// number where the text reads as one, else a text; an empty text clears the cell.
+// number where the text reads as one (as numbers are written in a workbook file), else
+// a text; an empty text clears the cell.
 using TypedValues = std::map<CellRef, std::string>;
 
 // Sends the areas, with the values the user typed in place of the file's; false with

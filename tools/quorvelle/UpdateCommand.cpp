@@ -1,7 +1,5 @@
 #include "tools/quorvelle/UpdateCommand.h"
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <iostream>
 #include <set>
@@ -10,21 +8,23 @@
 #include "host/msscan.h"
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
+#include "sim/host/HostState.h"
 #include "sim/platform/SimPlatform.h"
 #include "tools/quorvelle/Steps.h"
 
 namespace {
 
-constexpr char kTableCellName[] = "Cell_Quorvelle";
+constexpr char16_t kTableCellName[] = u"Cell_Quorvelle";
 constexpr char kUpToDateMessage[] = "This Quorvelle object is up to date.";
 
 // The placed tables of the active model: element identifier and file position.
 std::vector<std::pair<unsigned long long, ULong>> Tables() {
   std::vector<std::pair<unsigned long long, ULong>> tables;
-  const nlohmann::json dump = nlohmann::json::parse(sim::DumpDesignFile(-1));
-  for (const auto& element : dump["elements"])
-    if (element["type"] == 2 && element.value("name", "") == kTableCellName)
-      tables.emplace_back(element["id"].get<unsigned long long>(), element["filePos"].get<ULong>());
+  for (const auto& [filePos, record] : sim::Model().elements) {
+    const MSElement& element = record->node.el;
+    if (!record->deleted && element.type == CELL_HEADER_ELM && element.name == kTableCellName)
+      tables.emplace_back(element.id, filePos);
+  }
   return tables;
 }
 
