@@ -13,7 +13,6 @@ constexpr char kCfgUserName[] = "_USTN_USERNAME";
 constexpr char kCfgFontMapFile[] = "KORVU_QV_AFM";
 constexpr char kCfgOptionsFile[] = "KORVU_QV_OPT";
 
-constexpr char kTableCellName[] = "Cell_Quorvelle";
 constexpr char kSaveTimeUnreadable[] = "The last save time of the workbook %s could not be read.";
 
 constexpr char kAutoUpdateEnabled[] = "Auto-Update is enabled.";
@@ -59,9 +58,9 @@ constexpr char kAddinNotFound[] = "Cannot find QuorvelleV8i addin in Excel.";
 constexpr char kAddinObjectNull[] = "Cannot initialize QuorvelleV8i object in Excel. %s[%s].";
 constexpr char kCannotImport[] = "Cannot import %s[%s]. %ld.";
 constexpr char kCannotImportUnknown[] = "Cannot import %s[%s]. Unknown Error.";
+constexpr char kManageLinkFailed[] = "Unknown error raised in Quorvelle_ManageLink.";
 constexpr char kNoTablesFound[] = "No Quorvelles Found.";
 constexpr char kNoTableIsFound[] = "No Quorvelle is found.";
-constexpr char kNotATable[] = "Unable to update. You did not save the Excel file originally.\n";
 constexpr char kSelectFailed[] = "Failed to mdlSelect_getElement in UpdateQuorvelle_Selected: %d";
 constexpr char kPromptUpdatingSelected[] = "Updating the selected Quorvelles...";
 constexpr char kPromptIdentifyTable[] = "Identify an Quorvelle:";

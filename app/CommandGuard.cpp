@@ -5,11 +5,6 @@
 #include "support/SehException.h"
 #include "support/SupportTexts.h"
 
-void ShowFaultReport(const std::string& report, const std::string& titlePrefix) {
-  std::string title = titlePrefix + "Please send this error to " + kSupportAddress + ".";
-  mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, title.c_str(), report.c_str(), MSGBOX_ICON_INFORMATION);
-}
-
 namespace {
 // A clean-up that fails itself must not let the failure reach the host.
 void CleanUpQuietly(const CommandGuard& guard) {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "support/SehException.h"  // ShowFaultReport, for the commands' own handlers
+
 struct CommandGuard {
   // The operation's qualified name, for the report of a processor fault.
   const char* operation = "";
@@ -22,6 +24,3 @@ struct CommandGuard {
 
 // Runs the body; never throws.
 void RunGuarded(const CommandGuard& guard, const std::function<void()>& body);
-
-// The report of a processor fault in the advisory box the user is asked to send.
-void ShowFaultReport(const std::string& report, const std::string& titlePrefix = "");

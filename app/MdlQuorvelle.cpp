@@ -115,11 +115,6 @@ void Quorvelle_ManageFontMap() {
   mdlState_startDefaultCommand();
 }
 
-void Quorvelle_ManageLink() {
-  ModuleStateScope scope;
-  ReportNotAvailable("The link manager");
-}
-
 int Quorvelle_ImportMultiTables_Start() {
   ModuleStateScope scope;
   return CAcadFunc::ImportMultiTables_Start();

@@ -2,28 +2,26 @@
 // "OLD|NEW", either part in double quotes.
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
 #include "app/CommandGuard.h"
 #include "app/Exports.h"
 #include "app/ModuleStateScope.h"
-#include "app/TableCell.h"
 #include "host/mslinkage.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
-#include "host/msscan.h"
+#include "links/CellHeaderScan.h"
 #include "output/LinkData.h"
+#include "output/LinkTexts.h"
 #include "output/LinkLayout.h"
+#include "output/LinkageText.h"
 #include "support/SehException.h"
 #include "support/SupportTexts.h"
 #include "support/TextCompare.h"
-#include "support/TextConvert.h"
 
 namespace {
 
-constexpr int kScanBufferPositions = 1024;
 constexpr std::size_t kMaxPathUnits = 259;
 
 std::string WithoutQuotes(std::string text) {
@@ -31,25 +29,6 @@ std::string WithoutQuotes(std::string text) {
   if (first == std::string::npos) return "";
   const std::size_t last = text.find_last_not_of('"');
   return text.substr(first, last - first + 1);
-}
-
-// The file positions of the cell headers of the active model, in file order.
-std::vector<ULong> CellHeaders() {
-  std::vector<ULong> positions;
-  ScanCriteria* scan = mdlScanCriteria_create();
-  mdlScanCriteria_addSingleElementTypeTest(scan, CELL_HEADER_ELM);
-  mdlScanCriteria_setModel(scan, mdlModelRef_getActive());
-  mdlScanCriteria_setReturnType(scan, MSSCANCRIT_RETURN_FILEPOS, FALSE, FALSE);
-  int status = BUFF_FULL;
-  while (status == BUFF_FULL) {
-    ULong buffer[kScanBufferPositions];
-    int words = 2 * kScanBufferPositions;
-    ULong next = 0;
-    status = mdlScanCriteria_scan(scan, buffer, &words, &next);
-    for (int i = 0; i < words / 2; ++i) positions.push_back(buffer[i]);
-  }
-  mdlScanCriteria_free(scan);
-  return positions;
 }
 
 void Report(const char* format, const std::string& from, const std::string& to) {
@@ -73,11 +52,12 @@ void Replace(ULong filePos, const std::string& oldPrefix, const std::string& new
   const std::size_t n = oldPrefix.size();
   if (!EqualsNoCase(link.Path.substr(0, n), oldPrefix)) return;
   const std::string newPath = newPrefix + link.Path.substr(std::min(n, link.Path.size()));
-  std::u16string wide = NarrowToWide(newPath);
-  if (wide.size() > kMaxPathUnits) wide.resize(kMaxPathUnits);
-  mdlLinkage_setStringLinkage(&cell, kKeyPath, wide.c_str());
-  const bool rewritten = mdlElement_rewrite(&cell, &element, filePos) != 0 &&
-                         RewriteLinkRecord(&cell, newPath, link.Worksheet, link.Range) == 1;
+  SetTextLinkage(&cell, kKeyPath, newPath, kMaxPathUnits);
+  bool rewritten = mdlElement_rewrite(&cell, &element, filePos) != 0;
+  if (rewritten) {
+    const LinkRecordRewrite record = RewriteLinkRecord(&cell, newPath, nullptr, nullptr);
+    rewritten = record == LinkRecordRewrite::Rewritten || record == LinkRecordRewrite::NoRecord;
+  }
   Report(rewritten ? kLinkChanged : kLinkNotChanged, link.Path, newPath);
 }
 
@@ -85,7 +65,7 @@ void Replace(ULong filePos, const std::string& oldPrefix, const std::string& new
 
 int CAcadFunc::ReplaceAllLink(const std::string& oldPrefix, const std::string& newPrefix) {
   try {
-    for (ULong filePos : CellHeaders()) Replace(filePos, oldPrefix, newPrefix);
+    for (ULong filePos : CellHeaderPositions()) Replace(filePos, oldPrefix, newPrefix);
     return 1;
   } catch (win_seh_exception& e) {
     ShowFaultReport(e.report("CAcadFunc::ReplaceAllLink"));

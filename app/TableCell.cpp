@@ -10,26 +10,12 @@
 #include "host/msoutput.h"
 #include "host/msxattr.h"
 #include "output/LinkLayout.h"
+#include "output/LinkTexts.h"
 #include "output/MasterUnitsScope.h"
 #include "platform/paths.h"
 #include "support/SupportTexts.h"
 #include "support/TextCompare.h"
 #include "support/TextConvert.h"
-
-int IsQuorvelleCell(const MSElement* element) {
-  if (!element || mdlElement_getType(element) != CELL_HEADER_ELM) return 0;
-  MSWChar wide[261] = {};
-  char name[1024] = {};
-  if (mdlCell_extractName(wide, 261, element) != SUCCESS) return 0;
-  mdlCnv_convertUnicodeToMultibyte(wide, -1, name, sizeof name);
-  if (!EqualsNoCase(name, kTableCellName)) return 0;
-  ElementRef ref = dgnCache_findElemByID(mdlModelRef_getCache(mdlModelRef_getActive()), mdlElement_getID(element));
-  if (ref && XAttributeHandle(ref, XAttributeHandlerId(kLinkHandlerMajor, kLinkHandlerMinor), kAttrLink).IsValid()) return 1;
-  UShort key = 0;
-  for (int i = 0; mdlLinkage_extractStringLinkageByIndex(&key, nullptr, 0, i, element) == SUCCESS; ++i)
-    if (key == kKeyPath) return 1;
-  return 0;
-}
 
 MSElement MakeTableHeader(const xlslinkinfo& link, bool withProperties) {
   MSElement header;

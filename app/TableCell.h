@@ -5,10 +5,6 @@
 #include "output/LinkData.h"
 #include "settings/QuorvelleSetup.h"
 
-// 1 when the element is a table cell: a cell header named "Cell_Quorvelle" that
-// carries link data (the link attribute, or a string linkage with key 4).
-int IsQuorvelleCell(const MSElement* element);
-
 // A new table cell header "Cell_Quorvelle" with the link data written on it, the
 // option set in force as its properties when asked. When the link data cannot be
 // written the header is made all the same: the table is drawn unlinked, and the

@@ -13,6 +13,7 @@
 #include "app/ModuleStateScope.h"
 #include "app/SignalDlg.h"
 #include "app/TableCell.h"
+#include "app/TableLocate.h"
 #include "automation/ComError.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
@@ -21,6 +22,7 @@
 #include "host/mssystem.h"
 #include "host/msview.h"
 #include "output/LinkData.h"
+#include "output/LinkTexts.h"
 #include "output/WorkingView.h"
 #include "platform/windows.h"
 #include "settings/QuorvelleSetup.h"
@@ -34,11 +36,6 @@ std::string updateStep = "0";
 int AcceptLocatedTable(DPoint3d* point, int view) {
   ModuleStateScope scope;
   return CAcadFunc::UpdateQuorvelle_Accept(point, view);
-}
-
-void NoTablesFound() {
-  ModuleStateScope scope;
-  mdlOutput_printf(MSG_MESSAGE, "%s", kNoTablesFound);
 }
 
 // The environment of an update and the Excel that serves it; false, with the user
@@ -79,16 +76,7 @@ void CAcadFunc::UpdateQuorvelle_Start() {
       UpdateQuorvelle_Selected(0);
       return;
     }
-    mdlState_startModifyCommand(Quorvelle_Reset, AcceptLocatedTable, nullptr, nullptr, "QUORVELLE UPDATE",
-                                kPromptIdentifyTable, 0, 1);
-    mdlOutput_prompt(kPromptIdentifyTable);
-    mdlState_setFunction(STATE_CLEANUP, Quorvelle_CleanUp);
-    mdlAutoLocate_enable(1, 1, 1);
-    mdlLocate_normal();
-    mdlLocate_setFunction(LOCATE_POSTLOCATE, Quorvelle_Filter);
-    mdlState_setFunction(STATE_RESET, Quorvelle_Reset);
-    mdlLocate_setFunction(LOCATE_NOTFOUND, NoTablesFound);
-    mdlLocate_init();
+    StartTableLocate("QUORVELLE UPDATE", AcceptLocatedTable);
   });
 }
 

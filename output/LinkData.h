@@ -51,6 +51,10 @@ std::string StoredLinkPath(const std::string& path);
 
 // --- Reading (a table cell of the active model) ---
 
+// 1 when the element is a table cell: a cell header named "Cell_Quorvelle" that
+// carries link data (the link attribute, or a string linkage with key 4).
+int IsQuorvelleCell(const MSElement* element);
+
 // Reads the link of the cell into `link`; 1 when the cell carries one. With
 // properties the table's options (and, when the user keeps it on tables, its font
 // map) go into the current option set. Damaged link data is reported in a message box
@@ -75,12 +79,13 @@ int ReadFontMapFromXAttribute(const MSElement* cell);
 bool ExtractBase64Linkages(const MSElement* element, std::vector<std::uint8_t>* bytes, UShort lengthKey,
                            UShort textKey);
 
-// Writes the path, worksheet and range into the legacy link record of the table cell
-// (the link attribute), keeping its save time. 1 when written or when the cell has
-// no such record; 0 when the record is damaged (the user is told) or could not be
-// written (the user is told why).
-int RewriteLinkRecord(const MSElement* cell, const std::string& path, const std::string& worksheet,
-                      const std::string& range);
+// Writes the path, and the worksheet and range when given, into the legacy link
+// record of the table cell (the link attribute); what is not given, and the save
+// time, stay as the record holds them. A damaged record is left alone and a refused
+// write reported; the user is told of both.
+enum class LinkRecordRewrite { Rewritten, NoRecord, Damaged, Refused };
+LinkRecordRewrite RewriteLinkRecord(const MSElement* cell, const std::string& path, const std::string* worksheet,
+                                    const std::string* range);
 
 // The file a stored path names, for opening: the counterpart of StoredLinkPath.
 std::string ResolveLinkPath(const std::string& storedPath);

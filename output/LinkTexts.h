@@ -2,6 +2,11 @@
 // values that shape it and the version it is written with.
 #pragma once
 
+// The name of every table cell header.
+constexpr char kTableCellName[] = "Cell_Quorvelle";
+// Said of a cell header that is not a table.
+constexpr char kNotATable[] = "Unable to update. You did not save the Excel file originally.\n";
+
 // Element messages: the element identifier's low 32 bits as a signed number.
 constexpr char kLinkCorrupted[] = "The link information corrupted. Element Id: %ld.";
 constexpr char kTablePropertiesCorrupted[] = "The properties of the table corrupted. Element Id: %ld.";

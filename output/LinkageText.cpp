@@ -30,6 +30,11 @@ StatusInt AppendTextLinkage(MSElement* element, UShort key, std::string_view tex
   return mdlLinkage_appendStringLinkage(element, key, wide.c_str());
 }
 
+StatusInt SetTextLinkage(MSElement* element, UShort key, std::string_view text, std::size_t maxChars) {
+  std::u16string wide = CutToChars(NarrowToWide(text), maxChars);
+  return mdlLinkage_setStringLinkage(element, key, wide.c_str());
+}
+
 bool ReadLinkageByIndex(const MSElement* element, int index, UShort* key, std::u16string* text) {
   std::vector<MSWChar> buffer(kShortTextChars);
   if (mdlLinkage_extractStringLinkageByIndex(key, buffer.data(), static_cast<int>(buffer.size()), index, element) !=

@@ -11,6 +11,9 @@
 std::u16string CutToChars(std::u16string text, std::size_t maxChars);
 // Appends the 8-bit text converted to UTF-16 and cut to maxChars characters.
 StatusInt AppendTextLinkage(MSElement* element, UShort key, std::string_view text, std::size_t maxChars);
+// Sets the first linkage of the key to the 8-bit text, converted and cut the same way
+// (appending one when the element has none).
+StatusInt SetTextLinkage(MSElement* element, UShort key, std::string_view text, std::size_t maxChars);
 // The index-th string linkage, whatever its key, with its whole text; false when the
 // element has no such linkage.
 bool ReadLinkageByIndex(const MSElement* element, int index, UShort* key, std::u16string* text);

@@ -38,3 +38,21 @@ void CoTaskMemFree(LPVOID pv);
 // The folder's path into pszPath (MAX_PATH characters); fCreate creates it when it
 // is missing. FALSE when it is unknown or not there.
 BOOL SHGetSpecialFolderPathA(HWND hwndOwner, LPSTR pszPath, int csidl, BOOL fCreate);
+
+// The folder browser.
+using BFFCALLBACK = int (*)(HWND hwnd, UINT uMsg, LPARAM lParam, LPARAM lpData);
+struct BROWSEINFOA {
+  HWND hwndOwner;
+  PCIDLIST_ABSOLUTE pidlRoot;
+  LPSTR pszDisplayName;  // MAX_PATH characters: the chosen folder's display name
+  LPCSTR lpszTitle;
+  UINT ulFlags;
+  BFFCALLBACK lpfn;
+  LPARAM lParam;
+  int iImage;
+};
+constexpr UINT BIF_RETURNONLYFSDIRS = 0x00000001;
+
+// The list naming the folder the person chose (free it with CoTaskMemFree), or NULL
+// when they cancel.
+PIDLIST_ABSOLUTE SHBrowseForFolderA(BROWSEINFOA* lpbi);

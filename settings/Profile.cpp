@@ -114,3 +114,10 @@ std::vector<std::pair<std::string, std::string>> GetProfileStrings(const std::st
   }
   return values;
 }
+
+std::string ProjectWiseLibraryPath() {
+  std::string path;
+  ReadRegistryString(HKEY_LOCAL_MACHINE, std::string("SOFTWARE\\") + kRegistryRoot + "\\" + kProductSection,
+                     "QuorvellePWPath", &path);
+  return path;
+}

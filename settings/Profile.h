@@ -25,6 +25,10 @@ bool DeleteProfileValue(const std::string& section, const std::string& entry);
 // The string values of the section, name and data, in the store's order.
 std::vector<std::pair<std::string, std::string>> GetProfileStrings(const std::string& section);
 
+// The path of the ProjectWise component's library, as its installation registered it
+// under the machine-wide product key; "" when it did not.
+std::string ProjectWiseLibraryPath();
+
 // Any key: a 32-bit value or a text; false when absent, unreadable or of another type.
 bool ReadRegistryDword(HKEY root, const std::string& path, const std::string& name, DWORD* value);
 bool ReadRegistryString(HKEY root, const std::string& path, const std::string& name, std::string* value);

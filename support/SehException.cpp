@@ -2,7 +2,9 @@
 
 #include <cstdio>
 
+#include "host/msoutput.h"
 #include "support/Breadcrumbs.h"
+#include "support/SupportTexts.h"
 
 std::string win_seh_exception::report(const char* operation) {
   char line[512];
@@ -14,4 +16,9 @@ std::string win_seh_exception::report(const char* operation) {
     report_ += line;
   }
   return report_;
+}
+
+void ShowFaultReport(const std::string& report, const std::string& titlePrefix) {
+  const std::string title = titlePrefix + "Please send this error to " + kSupportAddress + ".";
+  mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, title.c_str(), report.c_str(), MSGBOX_ICON_INFORMATION);
 }

@@ -6,6 +6,9 @@
 
 #include "platform/wintypes.h"
 
+// The report of a processor fault in the advisory box the user is asked to send.
+void ShowFaultReport(const std::string& report, const std::string& titlePrefix = "");
+
 class win_seh_exception : public std::exception {
  public:
   explicit win_seh_exception(DWORD code) : code_(code) {}

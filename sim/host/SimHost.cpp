@@ -4,6 +4,7 @@
 #include "host/msgeom.h"
 #include "host/mssystem.h"
 #include "platform/windows.h"
+#include "sim/SimDialogs.h"
 #include "sim/SimFailures.h"
 #include "sim/SimOutput.h"
 #include "sim/dgn/DgnDump.h"
@@ -42,6 +43,7 @@ void ResetHost() {
   SyncTcb();
   ClearOutputLog();
   ClearBoxAnswers();
+  ClearDialogScripts();
   ClearFailures();
 }
 

@@ -2,11 +2,13 @@
 # makes each layer of the module an object library that uses the layers below it, and
 # by CheckLayers.cmake, which fails the build on any include outside these arrows.
 #
-#   app -> output, excel, model, settings, support
+#   app -> links, output, excel, model, settings, support, ui
+#   links -> output, excel, model, settings, support, ui
 #   output -> model, settings, support
 #   excel -> settings, support
 #   model -> settings, support
-#   settings -> support
+#   settings -> support, ui
+#   support -> ui
 #   every layer -> the seams: host (MicroStation), platform (Windows), automation
 #                  (Excel and its companion add-in)
 #
@@ -16,13 +18,15 @@
 # anything.
 
 # The module's layers, lowest first, each with the layers it uses.
-set(QV_LAYERS support settings model excel output app)
-set(QV_USES_support "")
-set(QV_USES_settings support)
+set(QV_LAYERS ui support settings model excel output links app)
+set(QV_USES_ui "")
+set(QV_USES_support ui)
+set(QV_USES_settings support ui)
 set(QV_USES_model settings support)
 set(QV_USES_excel settings support)
 set(QV_USES_output model settings support)
-set(QV_USES_app output excel model settings support)
+set(QV_USES_links output excel model settings support ui)
+set(QV_USES_app links output excel model settings support ui)
 
 # The seams and what lies outside the module.
 set(QV_SEAMS host platform automation)
