@@ -55,6 +55,18 @@ std::vector<std::string> OutputTexts(OutputKind kind) {
 
 void SetOutputEcho(std::function<void(const OutputEvent&)> echo) { Echo() = std::move(echo); }
 
+bool HasBoxAnswer() { return !Answers().empty(); }
+
+namespace {
+QuestionAnswerer& Answerer() {
+  static QuestionAnswerer answerer;
+  return answerer;
+}
+}  // namespace
+
+void SetQuestionAnswerer(QuestionAnswerer answerer) { Answerer() = std::move(answerer); }
+const QuestionAnswerer& CurrentQuestionAnswerer() { return Answerer(); }
+
 void PushBoxAnswer(int answer) { Answers().push_back(answer); }
 void ClearBoxAnswers() { Answers().clear(); }
 int TakeBoxAnswer(int defaultAnswer) {

@@ -53,5 +53,13 @@ void SetOutputEcho(std::function<void(const OutputEvent&)> echo);
 void PushBoxAnswer(int answer);
 void ClearBoxAnswers();
 int TakeBoxAnswer(int defaultAnswer);
+bool HasBoxAnswer();
+
+// Answers the questions of the standard message box (Yes and No) that no scripted
+// answer is queued for, given the box before it is recorded; empty: the box's
+// default.
+using QuestionAnswerer = std::function<int(const OutputEvent& box, int defaultAnswer)>;
+void SetQuestionAnswerer(QuestionAnswerer answerer);
+const QuestionAnswerer& CurrentQuestionAnswerer();
 
 }  // namespace sim

@@ -44,7 +44,8 @@ bool Open(const IDialogPresenter& dialog) {
 std::string ButtonName(const IDialogPresenter& dialog, int controlId) {
   std::string text = dialog.ControlText(controlId);
   text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
-  return text.empty() ? "button " + std::to_string(controlId) : "\"" + text + "\"";
+  if (text.empty()) return controlId == IDCANCEL ? "Escape" : "button " + std::to_string(controlId);
+  return "\"" + text + "\"";
 }
 
 std::string Take(std::deque<std::string>& queue) {

@@ -29,6 +29,12 @@ int MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
   event.text = lpText ? lpText : "";
   event.title = lpCaption ? lpCaption : "Error";
   event.code = static_cast<int>(uType);
-  event.answer = sim::TakeBoxAnswer(sim::FirstButton(uType));
+  const UINT buttons = uType & MB_TYPEMASK;
+  const bool question = buttons == MB_YESNO || buttons == MB_YESNOCANCEL;
+  if (question && !sim::HasBoxAnswer() && sim::CurrentQuestionAnswerer()) {
+    event.answer = sim::CurrentQuestionAnswerer()(event, sim::FirstButton(uType));
+  } else {
+    event.answer = sim::TakeBoxAnswer(sim::FirstButton(uType));
+  }
   return sim::RecordOutput(std::move(event)).answer;
 }

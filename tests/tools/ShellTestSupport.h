@@ -31,9 +31,9 @@ class ShellTest : public ::testing::Test {
     r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
   }
-  // Runs the shell with its standard output and error on a terminal of its own; what
-  // the terminal was sent.
-  ShellResult ShellOnTerminal(const std::string& args) {
+  // Runs the shell with its standard input, output and error on a terminal of its
+  // own, the input typed at it; what the terminal was sent.
+  ShellResult ShellOnTerminal(const std::string& args, const std::string& typed = "") {
     const std::string command = "QUORVELLE_REGISTRY=" + dir.File("registry.json") + " " + QV_SHELL + " " + args;
     ShellResult r;
     int terminal = -1;
@@ -43,6 +43,7 @@ class ShellTest : public ::testing::Test {
       execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
       _exit(127);
     }
+    if (!typed.empty() && write(terminal, typed.data(), typed.size()) != static_cast<ssize_t>(typed.size())) return r;
     char buffer[4096];
     for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) r.out.append(buffer, static_cast<size_t>(n));
     close(terminal);

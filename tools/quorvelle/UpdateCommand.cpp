@@ -8,23 +8,18 @@
 #include "host/msscan.h"
 #include "sim/SimHost.h"
 #include "sim/SimOutput.h"
-#include "sim/host/HostState.h"
 #include "sim/platform/SimPlatform.h"
+#include "tools/quorvelle/PlacedTables.h"
 #include "tools/quorvelle/Steps.h"
 
 namespace {
 
-constexpr char16_t kTableCellName[] = u"Cell_Quorvelle";
 constexpr char kUpToDateMessage[] = "This Quorvelle object is up to date.";
 
 // The placed tables of the active model: element identifier and file position.
 std::vector<std::pair<unsigned long long, ULong>> Tables() {
   std::vector<std::pair<unsigned long long, ULong>> tables;
-  for (const auto& [filePos, record] : sim::Model().elements) {
-    const MSElement& element = record->node.el;
-    if (!record->deleted && element.type == CELL_HEADER_ELM && element.name == kTableCellName)
-      tables.emplace_back(element.id, filePos);
-  }
+  for (const PlacedTable& table : PlacedTables()) tables.emplace_back(table.id, table.filePos);
   return tables;
 }
 

@@ -21,6 +21,7 @@
 #include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
 #include "tools/quorvelle/EditCommand.h"
+#include "tools/quorvelle/LinksCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/UpdateCommand.h"
 #include "tools/quorvelle/ProgressBar.h"
@@ -187,6 +188,13 @@ int main(int argc, char** argv) {
   auto* cmdReplaceLink =
       app.add_subcommand("replace-link", "re-point the links of every table from one folder to another");
   cmdReplaceLink->add_option("text", replaceText, "OLD|NEW: the old and the new start of the workbook paths")->required();
+  LinksRequest links;
+  auto* cmdLinks = app.add_subcommand("links", "list the links of the tables, or change them as in the link manager");
+  cmdLinks->add_option("words", links.words,
+                       "[list] | update OLDKEY NEWKEY | break KEY | open KEY | replace-folder OLD NEW; a KEY is a "
+                       "link's number in the list or PATH|SHEET|RANGE");
+  cmdLinks->add_flag("--json", links.json, "print the list as JSON");
+  cmdLinks->add_flag("--yes", links.yes, "answer Yes to the link manager's questions");
   auto* cmdOpen = app.add_subcommand("open", "open the design file as a host does (updating tables when AutoUpdateAll is on)");
   auto* cmdAutoUpdate = app.add_subcommand("autoupdate", "turn the automatic update of tables on or off");
   std::string description, transcriptOut;
@@ -273,7 +281,8 @@ int main(int argc, char** argv) {
   // saving it; a second one waits its turn, up to a bound.
   CDesignFileLock hold;
   const bool changesDesign =
-      *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink;
+      *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink ||
+      (*cmdLinks && !IsLinkListing(links));
   if (changesDesign) {
     if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
   }
@@ -289,6 +298,10 @@ int main(int argc, char** argv) {
     sim::NewDesignFile(design);
   } else if (std::string error = sim::OpenDesignFile(design); !error.empty()) {
     return Fail(error);
+  }
+  if (*cmdLinks && IsLinkListing(links)) {
+    std::string error = ListLinks(links);
+    return error.empty() ? 0 : Fail(error);
   }
   if (*cmdDump) {
     std::cout << sim::DumpDesignFile() << "\n";
@@ -321,6 +334,8 @@ int main(int argc, char** argv) {
     if (std::string error = RunEdit(module, edit); !error.empty()) status = Fail(error);
   } else if (*cmdReplaceLink) {
     if (std::string error = RunReplaceLink(module, replaceText); !error.empty()) status = Fail(error);
+  } else if (*cmdLinks) {
+    if (std::string error = RunLinkChange(module, links); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
       std::string text, reason;
@@ -338,7 +353,7 @@ int main(int argc, char** argv) {
       }
   }
   // The module tells the user of a failure rather than failing the command itself.
-  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink)) {
+  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink || *cmdLinks)) {
     const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
     if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
