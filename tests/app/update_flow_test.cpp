@@ -12,7 +12,9 @@
 #include "host/msscan.h"
 #include "app/TableCell.h"
 #include "settings/Profile.h"
+#include "sim/SimDialogs.h"
 #include "sim/SimOutput.h"
+#include "sim/platform/SimPlatform.h"
 #include "tests/app/AppTestSupport.h"
 
 namespace {
@@ -158,6 +160,36 @@ TEST_F(UpdateFlowTest, ATablePickedWithTheCursorIsUpdated) {
   EXPECT_NE(placed["id"], Elements()[0]["id"]);
   EXPECT_NE(std::string::npos, Texts(Elements()[0]).find("D-102|"));
   EXPECT_EQ("default", sim::RunningCommand());
+}
+
+// The link manager on a table picked with the cursor, its link re-pointed to another
+// sheet: the next update draws that sheet in the table's place.
+TEST_F(UpdateFlowTest, ALinkRePointedInTheLinkManagerIsDrawnByTheNextUpdate) {
+  WriteWorkbook(dir.File("Other.xlsx"), "Windows", "W-7");
+  // Saved before the relinking: the table is drawn from it at the next update.
+  std::filesystem::last_write_time(dir.File("Other.xlsx"),
+                                   std::filesystem::last_write_time(dir.File("Other.xlsx")) - std::chrono::hours(1));
+  std::vector<std::vector<std::string>> rows;
+  sim::PushDialogScript([&](IDialogPresenter& d) {
+    rows = d.ListRows(211);
+    sim::SelectRows(d, 211, {0});
+    sim::TypeInto(d, 201, sim::ToWindowsPath(dir.File("Other.xlsx")));
+    sim::TypeInto(d, 219, "Windows");
+    sim::Press(d, 248);
+  });
+  mdlSelect_freeAll();
+  Quorvelle_ManageLink();
+  EXPECT_EQ("QUORVELLE LINKS", sim::RunningCommand());
+  sim::SendDataPoint(PointOn(placed));
+  EXPECT_EQ("default", sim::RunningCommand());
+  ASSERT_EQ(1u, rows.size());
+  EXPECT_EQ("Schedule.xlsx", rows[0][0]);
+
+  SelectTheTables();
+  Quorvelle_Update_Selected();
+  sim::PumpMessages();
+  ASSERT_EQ(1u, Elements().size());
+  EXPECT_NE(std::string::npos, Texts(Elements()[0]).find("W-7|"));
 }
 
 TEST_F(UpdateFlowTest, AWebLinkIsNotLookedForOnDisk) {
