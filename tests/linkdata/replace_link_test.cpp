@@ -56,6 +56,34 @@ TEST_F(ReplaceLinkTest, TablesUnderTheOldFolderGetTheNewOneLetterCaseAside) {
   EXPECT_EQ("C:\\Other\\b.xls", TextOf(ReadBack(other), 4));
 }
 
+// The prefix is text, not a folder; the first "|" splits; a stored relative path is
+// matched as stored.
+TEST_F(ReplaceLinkTest, ThePrefixIsMatchedAsTextAgainstThePathAsStored) {
+  struct Case {
+    const char* stored;
+    const char* command;
+    const char* after;
+  } cases[] = {
+      {"C:\\Data2\\b.xls", "C:\\Data|D:\\New", "D:\\New2\\b.xls"},
+      {"C:\\Data\\b.xls", "C:\\Data|D:\\A|B", "D:\\A|B\\b.xls"},
+      {"..\\Data\\b.xls", "C:\\Data|D:\\New", "..\\Data\\b.xls"},
+      {"..\\Data\\b.xls", "..\\Data|..\\New", "..\\New\\b.xls"},
+  };
+  // Each case's table is checked before the next command runs over it as well.
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    const MSElement table = PlaceWithLinkages({{4, c.stored}});
+    Quorvelle_ReplaceLink(c.command);
+    EXPECT_EQ(c.after, TextOf(ReadBack(table), 4));
+  }
+}
+
+TEST_F(ReplaceLinkTest, AModelWithoutCellHeadersSaysNothing) {
+  sim::ClearOutputLog();
+  Quorvelle_ReplaceLink("C:\\Old|D:\\New");
+  EXPECT_TRUE(sim::OutputLog().empty());
+}
+
 // A table placed by an earlier version keeps its link in the link record, which the
 // readers prefer to the string linkage: the record is re-pointed as well, so that the
 // message that it changed is true.
