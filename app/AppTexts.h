@@ -79,8 +79,6 @@ constexpr char kLastSaveTimeProperty[] = "Last Save Time";
 constexpr char kReplacePathNull[] = "The path is NULL.";
 constexpr char kReplacePathEmpty[] = "The path is empty.";
 constexpr char kReplacePathInvalid[] = "Invalid path.";
-constexpr char kLinkChanged[] = "Changed %s to %s successfully.";
-constexpr char kLinkNotChanged[] = "Failed to change %s to %s.";
 constexpr char kReplaceAllLinkFailed[] = "Unknown fatal error raised in ReplaceAllLink.";
 
 // The ProjectWise component.

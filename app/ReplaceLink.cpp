@@ -12,6 +12,7 @@
 #include "host/msmodel.h"
 #include "host/msoutput.h"
 #include "links/CellHeaderScan.h"
+#include "links/LinkManTexts.h"
 #include "output/LinkData.h"
 #include "output/LinkTexts.h"
 #include "output/LinkLayout.h"

@@ -11,9 +11,15 @@
 bool CXlsLinkManDlg::ReplaceAllLink(const std::string& oldFolder, const std::string& newFolder) {
   if (EqualsNoCase(oldFolder, newFolder)) return true;
   try {
-    for (ULong filePos : CellHeaderPositions())
-      if (MoveTableToFolder(filePos, oldFolder, newFolder) == TableRewrite::Stop) return false;
-    return true;
+    // A table the host would not rewrite keeps its folder: the move is not reported as
+    // done, though the other tables move.
+    bool all = true;
+    for (ULong filePos : CellHeaderPositions()) {
+      const TableRewrite rewrite = MoveTableToFolder(filePos, oldFolder, newFolder);
+      if (rewrite == TableRewrite::Stop) return false;
+      if (rewrite == TableRewrite::Refused) all = false;
+    }
+    return all;
   } catch (win_seh_exception& e) {
     ShowFaultReport(e.report(kReplaceAllLinkOperation));
   } catch (...) {

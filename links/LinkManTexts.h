@@ -1,4 +1,4 @@
-// The texts of the link manager, in one place.
+// The texts of the link manager and of the moving of links, in one place.
 #pragma once
 
 constexpr char kLinkManTemplate[] = "IDD_8F26A914_52E8_46D4_8BFE_FA09549BC9F0";
@@ -31,6 +31,9 @@ constexpr char kConfirmMissingFolder[] =
 constexpr char kFolderReplaced[] = "Succeed to replace %s with %s.";
 constexpr char kReplaceLinkFailed[] = "Unknown fatal error raised in ReplaceLink.";
 constexpr char kReplaceAllLinkOperation[] = "CXlsLinkManDlg::ReplaceAllLink";
+// A table's link moved to another folder, or not.
+constexpr char kLinkChanged[] = "Changed %s to %s successfully.";
+constexpr char kLinkNotChanged[] = "Failed to change %s to %s.";
 
 // The workbook file dialog and the folder browser.
 constexpr char kWorkbookExtensions[] = "*.xls;*.xlsx;*.xlsm";

@@ -3,6 +3,7 @@
 #include "host/mslinkage.h"
 #include "host/msmodel.h"
 #include "host/msoutput.h"
+#include "links/LinkManTexts.h"
 #include "output/LinkElement.h"
 #include "output/LinkLayout.h"
 #include "output/LinkTexts.h"
@@ -20,7 +21,15 @@ bool HasLinkRecord(const MSElement* cell) {
 }
 
 TableRewrite Outcome(LinkRecordRewrite rewrite) {
-  return rewrite == LinkRecordRewrite::Damaged ? TableRewrite::Stop : TableRewrite::Done;
+  switch (rewrite) {
+    case LinkRecordRewrite::Damaged: return TableRewrite::Stop;
+    case LinkRecordRewrite::Refused: return TableRewrite::Refused;
+    default: return TableRewrite::Done;
+  }
+}
+
+TableRewrite Rewrite(MSElement& cell, const MSElement& old, ULong filePos) {
+  return mdlElement_rewrite(&cell, &old, filePos) != 0 ? TableRewrite::Done : TableRewrite::Refused;
 }
 
 }  // namespace
@@ -36,8 +45,7 @@ TableRewrite RelinkTable(ULong filePos, const xlslinkinfo& key) {
   // The update compares this with the workbook's save time: a workbook saved after
   // the relinking is newer than the table.
   SetTextLinkage(&cell, kKeySaveTime, COleDateTime::GetCurrentTime().Format(), kMaxLinkageChars);
-  mdlElement_rewrite(&cell, &element, filePos);
-  return TableRewrite::Done;
+  return Rewrite(cell, element, filePos);
 }
 
 TableRewrite UnlinkTable(ULong filePos) {
@@ -47,8 +55,7 @@ TableRewrite UnlinkTable(ULong filePos) {
   for (UShort key : {kKeyPath, kKeyWorksheet, kKeyRange, kKeySaveTime})
     while (mdlLinkage_deleteStringLinkage(&cell, key, 0) == SUCCESS) {
     }
-  mdlElement_rewrite(&cell, &element, filePos);
-  return TableRewrite::Done;
+  return Rewrite(cell, element, filePos);
 }
 
 TableRewrite MoveTableToFolder(ULong filePos, const std::string& oldFolder, const std::string& newFolder) {
@@ -72,6 +79,8 @@ TableRewrite MoveTableToFolder(ULong filePos, const std::string& oldFolder, cons
   if (HasLinkRecord(&element)) return Outcome(RewriteLinkRecord(&element, newPath, nullptr, nullptr));
   MSElement cell = element;
   SetTextLinkage(&cell, kKeyPath, newPath, kMaxLinkageChars);
-  mdlElement_rewrite(&cell, &element, filePos);
-  return TableRewrite::Done;
+  const TableRewrite rewrite = Rewrite(cell, element, filePos);
+  if (rewrite == TableRewrite::Refused)
+    mdlOutput_printf(MSG_ERROR, kLinkNotChanged, link.Path.c_str(), newPath.c_str());
+  return rewrite;
 }

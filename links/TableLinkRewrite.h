@@ -10,6 +10,7 @@
 enum class TableRewrite {
   Done,     // written, or nothing to change
   Skipped,  // not read: not there, not a table, or without a link
+  Refused,  // the host refused to write it (the other tables go on)
   Stop      // its legacy link record is damaged (the user is told): stop here
 };
 

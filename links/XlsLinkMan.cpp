@@ -28,15 +28,26 @@ void CXlsLinkMan::AddLink(const xlslinkinfo& link, ULong filePos) {
 bool CXlsLinkMan::UpdateLink(const xlslinkinfo& newKey, const xlslinkinfo& oldKey) {
   if (newKey.Path.empty() || oldKey.Path.empty()) return false;
   if (SameLinkKey(newKey, oldKey)) return true;
+  // A table the host would not rewrite keeps the old link: the update is not reported
+  // as done, and the entry keeps the old key so that the list still shows it.
+  bool all = true;
   for (xlslinkinfo& entry : links_) {
     if (!SameLinkKey(entry, oldKey)) continue;
-    for (ULong filePos : entry.elements)
-      if (RelinkTable(filePos, newKey) == TableRewrite::Stop) return false;
+    bool entryDone = true;
+    for (ULong filePos : entry.elements) {
+      const TableRewrite rewrite = RelinkTable(filePos, newKey);
+      if (rewrite == TableRewrite::Stop) return false;
+      if (rewrite == TableRewrite::Refused) entryDone = false;
+    }
+    if (!entryDone) {
+      all = false;
+      continue;
+    }
     entry.Path = newKey.Path;
     entry.Worksheet = newKey.Worksheet;
     entry.Range = newKey.Range;
   }
-  return true;
+  return all;
 }
 
 bool CXlsLinkMan::BreakLink(const xlslinkinfo& key) {

@@ -19,8 +19,9 @@ class CXlsLinkMan {
   // link without a path, or file position 0, is left out.
   void AddLink(const xlslinkinfo& link, ULong filePos);
   // Re-points every table of the old key to the new one; the entries take the new key.
-  // False for an empty path on either side, or when a table's legacy link record is
-  // damaged (tables already re-pointed stay so).
+  // False for an empty path on either side, when a table's legacy link record is
+  // damaged, or when the host refused to rewrite a table (tables already re-pointed
+  // stay so).
   bool UpdateLink(const xlslinkinfo& newKey, const xlslinkinfo& oldKey);
   // Removes the link from every table of the key, and the entries. False for an empty
   // path.

@@ -36,8 +36,9 @@ class CXlsLinkManDlg : public CDialogPresenter {
   const CXlsLinkMan& Links() const { return links_; }
 
   // Moves the links of every table of the active model whose workbook lies under the
-  // old folder to the new one. False when a table's legacy link record is damaged or
-  // the scan failed (the user is told); tables already moved stay moved.
+  // old folder to the new one. False when a table's legacy link record is damaged, the
+  // host refused to rewrite a table, or the scan failed; tables already moved stay
+  // moved.
   static bool ReplaceAllLink(const std::string& oldFolder, const std::string& newFolder);
 
  protected:

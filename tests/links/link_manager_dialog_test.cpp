@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "settings/Profile.h"
+#include "sim/SimFailures.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/platform/SimPlatform.h"
 #include "tests/links/LinkManagerTestSupport.h"
@@ -96,6 +97,20 @@ TEST_F(LinkManagerDialogTest, ADamagedLegacyRecordStopsTheReplacement) {
             Boxes());
   EXPECT_TRUE(BoxTexts().empty());  // no success
   EXPECT_EQ("C:\\Data\\B.xls", TextOf(ReadBack(later), 4));
+}
+
+TEST_F(LinkManagerDialogTest, ARefusedRewriteIsSaidAndTheMoveNotReportedAsDone) {
+  const MSElement refused = PlaceLink("C:\\Data\\A.xls");
+  const MSElement moved = PlaceLink("C:\\Data\\B.xls");
+  RunManager({refused, moved}, [&](IDialogPresenter& d) {
+    sim::FailOperation("mdlElement_rewrite");
+    Replace(d, "C:\\Data", "D:\\New");
+  });
+  EXPECT_EQ(std::vector<std::string>{"Failed to change C:\\Data\\A.xls to D:\\New\\A.xls."},
+            sim::OutputTexts(sim::OutputKind::Printf));
+  EXPECT_TRUE(BoxTexts().empty());
+  EXPECT_EQ("C:\\Data\\A.xls", TextOf(ReadBack(refused), 4));
+  EXPECT_EQ("D:\\New\\B.xls", TextOf(ReadBack(moved), 4));
 }
 
 TEST_F(LinkManagerDialogTest, OpenWorkbookOpensTheResolvedWorkbookAtItsRange) {

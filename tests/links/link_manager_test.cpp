@@ -1,5 +1,6 @@
 // The link manager's list and its re-pointing and breaking of links: which tables
 // each row stands for, and what each action writes into them.
+#include "sim/SimFailures.h"
 #include "support/OleDateTime.h"
 #include "tests/links/LinkManagerTestSupport.h"
 
@@ -121,6 +122,22 @@ TEST_F(LinkManagerTest, ALegacyRecordIsRePointedAndADamagedOneStopsTheUpdate) {
   EXPECT_EQ(std::vector<std::string>{"Unable to update the specified link."}, BoxTexts());
   EXPECT_EQ((Rows{{"Two.xlsx", "Sheet1", "$A$1:$C$3", "C:\\Data\\"}}), shown);
   EXPECT_EQ("D:\\New\\Two.xlsx", LinkOf(first).Path);  // rewritten before the damaged one was met
+}
+
+// The host refusing to rewrite one table: the others are re-pointed, but the update
+// is not reported as done and the list keeps the old link.
+TEST_F(LinkManagerTest, ARefusedRewriteIsNotReportedAsAnUpdate) {
+  const MSElement first = PlaceLink("C:\\Data\\Book1.xlsx");
+  const MSElement second = PlaceLink("C:\\Data\\Book1.xlsx");
+  const Rows shown = RunManager({first, second}, [](IDialogPresenter& d) {
+    sim::FailOperation("mdlElement_rewrite");
+    SelectAndType(d, 0, "D:\\New\\Book1.xlsx", "Sheet1", "$A$1:$C$3");
+    sim::Press(d, Dlg::IDC_UPDATE);
+  });
+  EXPECT_EQ(std::vector<std::string>{"Unable to update the specified link."}, BoxTexts());
+  EXPECT_EQ((Rows{{"Book1.xlsx", "Sheet1", "$A$1:$C$3", "C:\\Data\\"}}), shown);
+  EXPECT_EQ("C:\\Data\\Book1.xlsx", LinkOf(first).Path);
+  EXPECT_EQ("D:\\New\\Book1.xlsx", LinkOf(second).Path);
 }
 
 TEST_F(LinkManagerTest, BreakLinkRemovesStringLinksOnlyAndAsksFirst) {
