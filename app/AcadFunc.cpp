@@ -47,13 +47,6 @@ int CAcadFunc::EditQuorvelle_Accept(DPoint3d*, int view) {
   return 1;
 }
 
-int CAcadFunc::ImportMultiTables_Start() {
-  ImportMultiTables_CallBack();
-  return 1;
-}
-
-void CAcadFunc::ImportMultiTables_CallBack() { ReportNotAvailable("Importing several ranges"); }
-
 int CAcadFunc::OpenWorkbookOnProjectWise(const ExcelApplicationPtr&, const std::string&, int) {
   ReportNotAvailable("Opening a workbook from ProjectWise");
   return 0;

@@ -6,6 +6,8 @@
 #include "automation/ExcelObjectModel.h"
 #include "host/msgeom.h"
 
+struct xlslinkinfo;
+
 // The dynamics of the create command: the pending table cell follows the cursor.
 void CreateDynamics(DPoint3d* point, int view, int drawMode);
 
@@ -29,6 +31,12 @@ class CAcadFunc {
   // connection, at the old cell's origin, rotation and scale; 1 when the new cell was
   // placed (the caller then deletes the old one), 0 when the old one stays.
   static int OperateQuorvelle(const ExcelApplicationPtr& excel, ULong filePos, int checkUpToDate);
+  // One item of a list import: the workbook opened when asked (else the active one
+  // used), its sheet and range selected and sent by the add-in to the signal window,
+  // the workbook closed when asked. 1 when the range was sent; a failure is reported
+  // and leaves the next item to go on.
+  static int OperateQuorvelle(const ExcelApplicationPtr& excel, xlslinkinfo& item, bool openWorkbook,
+                              bool closeWorkbook);
   // Every table of the active model whose stored workbook path starts with the old
   // prefix (letter case aside) gets the new prefix instead; 1 when the scan ran to its
   // end, 0 after a failure.

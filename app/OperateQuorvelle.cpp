@@ -7,6 +7,7 @@
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
 #include "app/CommandGuard.h"
+#include "app/ImportTexts.h"
 #include "app/Lifecycle.h"
 #include "app/ModuleState.h"
 #include "app/SignalDlg.h"
@@ -173,7 +174,87 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
   return CQVUtiMStation::OutputTableToDgn(table, pendingTableCell, &origin, FuncState);
 }
 
+// One item of a list import: its workbook opened (or the one open used), its sheet
+// and range selected, and the range sent to the signal window, which collects it as
+// the next table; the workbook closed after its last item.
+int OperateItem(ExcelApplication& excel, xlslinkinfo& item, bool openWorkbook, bool closeWorkbook) {
+  const bool projectWise = item.Path.find('*') != std::string::npos;
+  const bool local = IsLocalLinkPath(item.Path);
+  std::string excelPath = item.Path;
+  if (local) {
+    excelPath = ResolveLinkPath(item.Path);
+    if (!PathFileExistsA(excelPath.c_str())) {
+      mdlOutput_printf(MSG_MESSAGE, kImportCannotFind, item.Path.c_str());
+      return 0;
+    }
+  }
+  std::shared_ptr<ExcelWorkbook> book;
+  if (!openWorkbook) {
+    book = excel.ActiveWorkbook();
+  } else if (!projectWise) {
+    book = excel.Workbooks()->Open(excelPath, kUpdateLinksAlways, {});
+  } else if (CAcadFunc::OpenWorkbookOnProjectWise(signalWindow->excelApp, item.Path, 2)) {
+    book = excel.ActiveWorkbook();
+  }
+  if (!book) return 0;
+
+  // A failure below comes before anything was sent: the table waiting for the next
+  // range stays the signal window's, so that the next item's range is received.
+  if (!item.Worksheet.empty()) {
+    try {
+      ActivateLinkedSheet(*book, item.Worksheet);
+    } catch (...) {
+      CloseWithoutSaving(*book);
+      mdlOutput_error(Formatted(kCannotFindSheet, excelPath, item.Worksheet).c_str());
+      return 0;
+    }
+    mdlOutput_message(Formatted(kImportingActivated, excelPath, item.Worksheet).c_str());
+  }
+  if (!item.Range.empty()) {
+    try {
+      SelectLinkedRange(excel, item.Range);
+    } catch (...) {
+      CloseWithoutSaving(*book);
+      mdlOutput_error(Formatted(kCannotSelectRange, excelPath, item.Worksheet, item.Range).c_str());
+      return 0;
+    }
+  }
+  // The tables of the range are linked to the workbook as found here, so that the
+  // link is stored the way the user's settings want it.
+  signalWindow->linkInfo = item;
+  if (local) signalWindow->linkInfo.Path = excelPath;
+  try {
+    if (!SendRangeWithAddin(excel, item)) return 0;
+    item.LastSaveTime = SaveTimeOfWorkbook(excelPath, local, *book);
+    if (closeWorkbook) {
+      const std::string fullName = book->FullName();
+      CloseWithoutSaving(*book);
+      if (projectWise) DeleteFileA(fullName.c_str());
+    }
+  } catch (const _com_error& e) {
+    mdlOutput_printf(MSG_MESSAGE, kCannotImport, item.Path.c_str(), item.Worksheet.c_str(),
+                     static_cast<long>(e.Error()));
+    return 0;
+  }
+  return 1;
+}
+
 }  // namespace
+
+int CAcadFunc::OperateQuorvelle(const ExcelApplicationPtr& excel, xlslinkinfo& item, bool openWorkbook,
+                                bool closeWorkbook) {
+  if (!excel || !signalWindow) return 0;
+  try {
+    return OperateItem(*excel, item, openWorkbook, closeWorkbook);
+  } catch (const COleDispatchException& e) {
+    ReportAutomationError(e);
+  } catch (win_seh_exception& e) {
+    ShowFaultReport(e.report("CAcadFunc::OperateQuorvelle"));
+  } catch (...) {
+    mdlOutput_printf(MSG_MESSAGE, kCannotImportUnknown, item.Path.c_str(), item.Worksheet.c_str());
+  }
+  return 0;
+}
 
 int CAcadFunc::OperateQuorvelle(const ExcelApplicationPtr& excel, ULong filePos, int checkUpToDate) {
   if (!excel || !signalWindow) return 0;

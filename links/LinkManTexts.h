@@ -35,8 +35,5 @@ constexpr char kReplaceAllLinkOperation[] = "CXlsLinkManDlg::ReplaceAllLink";
 constexpr char kLinkChanged[] = "Changed %s to %s successfully.";
 constexpr char kLinkNotChanged[] = "Failed to change %s to %s.";
 
-// The workbook file dialog and the folder browser.
-constexpr char kWorkbookExtensions[] = "*.xls;*.xlsx;*.xlsm";
-constexpr char kWorkbookFilter[] =
-    "Microsoft Excel Files(*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|All Files(*.*)|*.*||";
+// The folder browser.
 constexpr char kPickDirectoryTitle[] = "Pick a Directory";

@@ -11,6 +11,7 @@
 #include "settings/Profile.h"
 #include "support/TextConvert.h"
 #include "ui/CommonDialogs.h"
+#include "ui/UiTexts.h"
 
 namespace {
 

@@ -25,15 +25,23 @@ class IDialogPresenter {
   virtual void OnTyped(int controlId, const std::string& text) = 0;
   virtual void OnRowsSelected(int listId, const std::vector<int>& rows) = 0;
   virtual void OnCommand(int controlId) = 0;
+  // In-place editing of a list's cells: a double click on a cell, and the end of the
+  // edit box with Enter (13), Escape (27) or the focus moving away (0), with its text.
+  virtual void OnCellDoubleClicked(int listId, int row, int column) = 0;
+  virtual void OnCellEditEnded(int listId, const std::string& text, int key) = 0;
 
   // What the dialog shows.
   virtual std::vector<int> ControlIds() const = 0;  // the edit boxes and buttons
   virtual std::string ControlText(int controlId) const = 0;
+  // The choices of a combo box (none for other controls).
+  virtual std::vector<std::string> ControlItems(int controlId) const = 0;
   virtual bool ControlEnabled(int controlId) const = 0;
   virtual std::vector<int> ListIds() const = 0;
   virtual std::vector<std::string> ListColumns(int listId) const = 0;
   virtual std::vector<std::vector<std::string>> ListRows(int listId) const = 0;
   virtual std::vector<int> SelectedRows(int listId) const = 0;
+  // The cell of the list being edited in place; false when none is.
+  virtual bool EditingCell(int listId, int* row, int* column) const = 0;
   // True once the presenter has ended the dialog, with the result it gave.
   virtual bool Ended(LONG_PTR* result) const = 0;
 };

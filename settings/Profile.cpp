@@ -121,3 +121,8 @@ std::string ProjectWiseLibraryPath() {
                      "QuorvellePWPath", &path);
   return path;
 }
+
+bool DeleteProfileSection(const std::string& section) {
+  const LSTATUS rc = RegDeleteKeyA(HKEY_CURRENT_USER, ProfileKeyPath(section).c_str());
+  return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
+}

@@ -22,6 +22,9 @@ std::string GetProfileString(const std::string& section, const std::string& entr
 bool WriteProfileInt(const std::string& section, const std::string& entry, int value);
 bool WriteProfileString(const std::string& section, const std::string& entry, const std::string& value);
 bool DeleteProfileValue(const std::string& section, const std::string& entry);
+// The section's key with its values (it must have no subkeys); true also when it was
+// not there.
+bool DeleteProfileSection(const std::string& section);
 // The string values of the section, name and data, in the store's order.
 std::vector<std::pair<std::string, std::string>> GetProfileStrings(const std::string& section);
 

@@ -11,6 +11,13 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+int CompareNoCase(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c + 32 : c); };
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+    if (lower(a[i]) != lower(b[i])) return lower(a[i]) < lower(b[i]) ? -1 : 1;
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
 size_t FindNoCase(std::string_view haystack, std::string_view needle) {
   if (needle.size() > haystack.size()) return std::string::npos;
   for (size_t i = 0; i + needle.size() <= haystack.size(); ++i)

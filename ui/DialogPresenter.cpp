@@ -1,17 +1,51 @@
 #include "ui/DialogPresenter.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "platform/msgbox.h"
 
 void CDialogPresenter::OnTyped(int controlId, const std::string& text) {
   auto found = controls_.find(controlId);
-  if (found != controls_.end() && found->second.enabled) found->second.text = text;
+  if (found == controls_.end() || !found->second.enabled) return;
+  Control& control = found->second;
+  // A drop-down list takes only one of its choices.
+  if (control.dropDownList && std::find(control.items.begin(), control.items.end(), text) == control.items.end())
+    return;
+  control.text = text;
 }
 
 void CDialogPresenter::OnRowsSelected(int listId, const std::vector<int>& rows) {
   auto found = lists_.find(listId);
   if (found == lists_.end()) return;
-  found->second.SetSelection(rows);
+  found->second->SetSelection(rows);
   OnSelectionChanged(listId);
+}
+
+CEditableListCtrl* CDialogPresenter::EditableList(int listId) const {
+  auto found = lists_.find(listId);
+  return found == lists_.end() ? nullptr : dynamic_cast<CEditableListCtrl*>(found->second.get());
+}
+
+void CDialogPresenter::OnCellDoubleClicked(int listId, int row, int column) {
+  if (CEditableListCtrl* list = EditableList(listId)) list->BeginEdit(row, column);
+}
+
+void CDialogPresenter::OnCellEditEnded(int listId, const std::string& text, int key) {
+  if (CEditableListCtrl* list = EditableList(listId)) list->EndEdit(text, key);
+}
+
+std::vector<std::string> CDialogPresenter::ControlItems(int controlId) const {
+  auto found = controls_.find(controlId);
+  return found == controls_.end() ? std::vector<std::string>() : found->second.items;
+}
+
+bool CDialogPresenter::EditingCell(int listId, int* row, int* column) const {
+  const CEditableListCtrl* list = EditableList(listId);
+  if (!list || !list->SubEdit().m_visible) return false;
+  if (row) *row = list->SubEdit().m_row;
+  if (column) *column = list->SubEdit().m_column;
+  return true;
 }
 
 void CDialogPresenter::OnCommand(int controlId) {
@@ -37,18 +71,18 @@ std::vector<int> CDialogPresenter::ListIds() const {
 std::vector<std::string> CDialogPresenter::ListColumns(int listId) const {
   std::vector<std::string> headings;
   if (auto found = lists_.find(listId); found != lists_.end())
-    for (const auto& column : found->second.Columns()) headings.push_back(column.heading);
+    for (const auto& column : found->second->Columns()) headings.push_back(column.heading);
   return headings;
 }
 
 std::vector<std::vector<std::string>> CDialogPresenter::ListRows(int listId) const {
   auto found = lists_.find(listId);
-  return found == lists_.end() ? std::vector<std::vector<std::string>>() : found->second.Rows();
+  return found == lists_.end() ? std::vector<std::vector<std::string>>() : found->second->Rows();
 }
 
 std::vector<int> CDialogPresenter::SelectedRows(int listId) const {
   auto found = lists_.find(listId);
-  return found == lists_.end() ? std::vector<int>() : found->second.GetSelection();
+  return found == lists_.end() ? std::vector<int>() : found->second->GetSelection();
 }
 
 bool CDialogPresenter::Ended(LONG_PTR* result) const {
@@ -61,7 +95,43 @@ void CDialogPresenter::AddControl(int controlId, const std::string& text) {
   controls_[controlId] = Control{text, true};
 }
 
-CListModel& CDialogPresenter::AddList(int listId) { return lists_[listId]; }
+CListModel& CDialogPresenter::AddList(int listId) {
+  lists_[listId] = std::make_unique<CListModel>();
+  return *lists_[listId];
+}
+
+CEditableListCtrl& CDialogPresenter::AddEditableList(int listId) {
+  auto list = std::make_unique<CEditableListCtrl>();
+  CEditableListCtrl& editable = *list;
+  editable.SetNotify([this, listId](UINT message, int row, int column) { OnListNotify(listId, message, row, column); });
+  lists_[listId] = std::move(list);
+  return editable;
+}
+
+void CDialogPresenter::AddDropDownList(int controlId) {
+  AddControl(controlId);
+  controls_[controlId].dropDownList = true;
+}
+
+void CDialogPresenter::ResetContent(int controlId) {
+  if (auto found = controls_.find(controlId); found != controls_.end()) {
+    found->second.items.clear();
+    found->second.text.clear();
+  }
+}
+
+void CDialogPresenter::AddString(int controlId, const std::string& choice) {
+  auto found = controls_.find(controlId);
+  if (found == controls_.end()) return;
+  // Sorted as the system sorts a list's choices: letter case aside.
+  auto before = [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+    });
+  };
+  auto& items = found->second.items;
+  items.insert(std::upper_bound(items.begin(), items.end(), choice, before), choice);
+}
 
 void CDialogPresenter::SetDlgItemText(int controlId, const std::string& text) {
   if (auto found = controls_.find(controlId); found != controls_.end()) found->second.text = text;

@@ -18,6 +18,8 @@ class CListModel {
     int width = 0;
   };
 
+  virtual ~CListModel() = default;
+
   // The column goes before the one at `index` (at the end when past it); its index.
   int InsertColumn(int index, const std::string& heading, int width);
   // A row whose first cells read `texts` (the others empty), before the row at

@@ -1,6 +1,11 @@
 // The texts of the shared dialog parts, in one place.
 #pragma once
 
+// The file dialog that asks for a workbook.
+constexpr char kWorkbookExtensions[] = "*.xls;*.xlsx;*.xlsm";
+constexpr char kWorkbookFilter[] =
+    "Microsoft Excel Files(*.xls;*.xlsx;*.xlsm)|*.xls;*.xlsx;*.xlsm|All Files(*.*)|*.*||";
+
 // The ProjectWise component's library, when it cannot be used.
 constexpr char kProjectWiseBoxTitle[] = "Quorvelle";
 constexpr char kCannotFindLibrary[] = "Cannot find %s.";

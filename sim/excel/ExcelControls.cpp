@@ -30,6 +30,8 @@ std::vector<std::string> ExcelWorkbookNames(ExcelApplication& excel) {
   return names;
 }
 
+std::vector<std::string> ExcelWorkbookHistory(ExcelApplication& excel) { return StandInOf(excel).state().history; }
+
 std::string ActiveWorkbookName(ExcelApplication& excel) {
   auto book = StandInOf(excel).state().ActiveWorkbook();
   return book ? book->fullName : "";

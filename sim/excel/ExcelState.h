@@ -81,6 +81,9 @@ struct ExcelState {
   ExcelTransfer transfer;
   bool quitCalled = false;
   bool ended = false;
+  // "opened <FullName>" for each workbook read from its file, "closed <FullName>" for
+  // each closed, in order.
+  std::vector<std::string> history;
 
   std::shared_ptr<WorkbookState> ActiveWorkbook() const;
   std::shared_ptr<WorkbookState> FindWorkbook(std::string_view fullNameOrName) const;

@@ -55,6 +55,9 @@ bool ExcelEnded(ExcelApplication& excel);
 
 // FullName of each open workbook, in the order of the Workbooks collection.
 std::vector<std::string> ExcelWorkbookNames(ExcelApplication& excel);
+// The workbooks read from their files and closed, in order: "opened FULLNAME",
+// "closed FULLNAME".
+std::vector<std::string> ExcelWorkbookHistory(ExcelApplication& excel);
 // FullName of the active workbook and name of its active sheet; "" when none.
 std::string ActiveWorkbookName(ExcelApplication& excel);
 std::string ActiveSheetName(ExcelApplication& excel);

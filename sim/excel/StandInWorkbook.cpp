@@ -73,6 +73,7 @@ class StandInWorkbook : public ExcelWorkbook {
   void Close(const ExcelVariant&, const ExcelVariant&, const ExcelVariant&) override {
     Check();
     book_->closed = true;
+    excel_->history.push_back("closed " + book_->fullName);
     excel_->Remove(book_);
   }
 

@@ -122,6 +122,7 @@ std::shared_ptr<WorkbookState> OpenWorkbookFile(ExcelState& excel, const std::st
   book->content = content;
   book->properties = PropertiesOf(fullName, *content);
   AddSheets(*book);
+  excel.history.push_back("opened " + fullName);
   excel.workbooks.push_back(book);
   excel.Activate(book);
   return book;

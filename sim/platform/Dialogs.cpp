@@ -103,6 +103,17 @@ bool Press(IDialogPresenter& dialog, int controlId) {
   return true;
 }
 
+bool EditCell(IDialogPresenter& dialog, int listId, int row, int column, const std::string& text, int key) {
+  if (!Open(dialog)) return false;
+  Record(dialog.Caption(), "double-clicked row " + std::to_string(row) + " column " + std::to_string(column));
+  dialog.OnCellDoubleClicked(listId, row, column);
+  if (!dialog.EditingCell(listId, nullptr, nullptr)) return false;
+  const char* how = key == 13 ? "Enter" : key == 27 ? "Escape" : "moving away";
+  Record(dialog.Caption(), "typed \"" + text + "\" in the cell and ended with " + how);
+  dialog.OnCellEditEnded(listId, text, key);
+  return true;
+}
+
 int FindRow(const IDialogPresenter& dialog, int listId, const std::vector<std::string>& cells) {
   const auto rows = dialog.ListRows(listId);
   for (std::size_t r = 0; r < rows.size(); ++r) {

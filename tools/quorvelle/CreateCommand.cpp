@@ -44,8 +44,12 @@ std::string RunCreate(ModuleLoader& module, const CreateRequest& request) {
     std::cout << "The transfer ended without a table.\n";
     return "";
   }
+  return PlaceTablesAt(steps, request.points);
+}
+
+std::string PlaceTablesAt(StepRunner& steps, const std::vector<DPoint3d>& points) {
   const std::size_t before = sim::ElementCount();
-  for (const auto& p : request.points) {
+  for (const auto& p : points) {
     // Whether the tables were placed or not, the command has ended: the exit status
     // and the messages above say which.
     if (sim::RunningCommand() == "default") {

@@ -23,3 +23,9 @@ std::string WindowsPath(const std::string& path);
 
 // Empty on success (a cancelled transfer included), else what went wrong.
 std::string RunCreate(ModuleLoader& module, const CreateRequest& request);
+
+class StepRunner;
+// The tables the running command holds placed at the points, one a point, following
+// the cursor to each first; empty once all were placed, else why not (the command is
+// then ended).
+std::string PlaceTablesAt(StepRunner& steps, const std::vector<DPoint3d>& points);

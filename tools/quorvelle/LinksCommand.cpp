@@ -1,7 +1,6 @@
 #include "tools/quorvelle/LinksCommand.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <ctime>
@@ -20,6 +19,7 @@
 #include "sim/platform/SimPlatform.h"
 #include "sim/platform/TextCase.h"
 #include "tools/quorvelle/PlacedTables.h"
+#include "tools/quorvelle/Questions.h"
 #include "tools/quorvelle/Steps.h"
 
 namespace {
@@ -174,28 +174,6 @@ std::vector<std::string> BoxesSince(std::size_t logStart) {
   return texts;
 }
 
-// Answers the dialog's questions while it runs; remembers the ones answered No.
-class Answers {
- public:
-  explicit Answers(bool yes) {
-    sim::SetQuestionAnswerer([this, yes](const sim::OutputEvent& box, int) {
-      if (yes) return IDYES;
-      if (isatty(STDIN_FILENO)) {
-        std::cerr << box.title << ": " << box.text << " [y/N] " << std::flush;
-        std::string line;
-        if (std::getline(std::cin, line) && (line == "y" || line == "Y" || line == "yes")) return IDYES;
-      }
-      declined_ = box.text;
-      return IDNO;
-    });
-  }
-  ~Answers() { sim::SetQuestionAnswerer(nullptr); }
-  const std::string& declined() const { return declined_; }
-
- private:
-  std::string declined_;
-};
-
 // Runs the link manager on every table with the script at its dialog.
 std::string RunManager(ModuleLoader& module, const sim::DialogScript& script) {
   const std::vector<PlacedTable> tables = PlacedTables();
@@ -241,7 +219,7 @@ std::string Update(ModuleLoader& module, const LinkKey& from, const LinkKey& to)
   return "";
 }
 
-std::string Break(ModuleLoader& module, const LinkKey& key, const Answers& answers) {
+std::string Break(ModuleLoader& module, const LinkKey& key, const QuestionAnswers& answers) {
   std::vector<unsigned long long> ids;
   for (const PlacedTable& t : PlacedTables())
     if (key.Names(t)) ids.push_back(t.id);
@@ -283,7 +261,7 @@ std::string Open(ModuleLoader& module, const LinkKey& key) {
 }
 
 std::string ReplaceFolder(ModuleLoader& module, const std::string& oldFolder, const std::string& newFolder,
-                          const Answers& answers) {
+                          const QuestionAnswers& answers) {
   const std::size_t logStart = sim::OutputLog().size();
   std::string error = RunManager(module, [&](IDialogPresenter& d) {
     sim::TypeInto(d, kOldFolderEdit, oldFolder);
@@ -336,7 +314,7 @@ std::string RunLinkChange(ModuleLoader& module, const LinksRequest& request) {
   auto needs = [&](std::size_t n, const char* usage) {
     return w.size() == n + 1 ? std::string() : std::string("links ") + verb + " needs " + usage + ".";
   };
-  Answers answers(request.yes);
+  QuestionAnswers answers(request.yes);
   LinkKey key, to;
   std::string error;
   if (verb == "update") {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 
@@ -21,6 +22,7 @@
 #include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
 #include "tools/quorvelle/EditCommand.h"
+#include "tools/quorvelle/ImportCommand.h"
 #include "tools/quorvelle/LinksCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
 #include "tools/quorvelle/UpdateCommand.h"
@@ -91,9 +93,10 @@ std::string WriteTranscript(const std::string& descriptionPath, const std::strin
   return "";
 }
 
-// Turns the user's automatic update on or off with the module's command, which says
-// which it now is; no design file is needed for that.
-int ToggleAutoUpdate(const char* argv0, const std::string& modulePath) {
+// Runs a command of the module that needs no design file: the user's settings, such
+// as the automatic update or the remembered import list.
+int RunWithoutDesign(const char* argv0, const std::string& modulePath,
+                     const std::function<std::string(ModuleLoader&)>& command) {
   sim::NewDesignFile("");
   ModuleLoader module;
   if (!module.Load(modulePath.empty() ? ModuleLoader::DefaultPath(argv0) : modulePath)) {
@@ -101,9 +104,9 @@ int ToggleAutoUpdate(const char* argv0, const std::string& modulePath) {
     return 1;
   }
   module.Initialise();
-  StepRunner steps(module);
-  const std::string error = steps.Run("keyin QUORVELLE AUTOUPDATE");
+  const std::string error = command(module);
   module.Unload();
+  sim::PumpMessages();
   if (!error.empty()) {
     std::cerr << "quorvelle: " << error << "\n";
     return 1;
@@ -188,6 +191,16 @@ int main(int argc, char** argv) {
   auto* cmdReplaceLink =
       app.add_subcommand("replace-link", "re-point the links of every table from one folder to another");
   cmdReplaceLink->add_option("text", replaceText, "OLD|NEW: the old and the new start of the workbook paths")->required();
+  ImportRequest importRequest;
+  std::vector<std::string> importPoints;
+  auto* cmdImport = app.add_subcommand("import", "import the ranges of a list file and place the tables");
+  cmdImport->add_option("list", importRequest.listFile, "the list file (.qvxls)")->required();
+  cmdImport->add_option("--at", importPoints, "a data point X,Y in master units (one per table, in list order)");
+  auto* cmdImportList = app.add_subcommand("importlist", "show or change the remembered import list");
+  cmdImportList->add_option("words", importRequest.words,
+                            "list | add BOOK SHEET [RANGE] | remove N | save FILE | load FILE");
+  cmdImportList->add_flag("--json", importRequest.json, "print the list as JSON");
+  cmdImportList->add_flag("--yes", importRequest.yes, "answer Yes to the dialog's question");
   LinksRequest links;
   auto* cmdLinks = app.add_subcommand("links", "list the links of the tables, or change them as in the link manager");
   cmdLinks->add_option("words", links.words,
@@ -265,6 +278,11 @@ int main(int argc, char** argv) {
     if (!ParsePoint(at, &p)) return Fail("--at needs X,Y in master units, not " + at);
     create.points.push_back(p);
   }
+  for (const auto& at : importPoints) {
+    DPoint3d p;
+    if (!ParsePoint(at, &p)) return Fail("--at needs X,Y in master units, not " + at);
+    importRequest.points.push_back(p);
+  }
   if (updateAll) update.which = UpdateRequest::Which::All;
   if (!updateIds.empty()) {
     update.which = UpdateRequest::Which::Selected;
@@ -275,14 +293,18 @@ int main(int argc, char** argv) {
     if (!ParsePoint(updateAt, &update.point)) return Fail("--at needs X,Y in master units, not " + updateAt);
   }
   if (*cmdEdit && !ParsePoint(editAt, &edit.point)) return Fail("--at needs X,Y in master units, not " + editAt);
-  if (*cmdAutoUpdate) return ToggleAutoUpdate(argv[0], modulePath);
+  // Turns the user's automatic update on or off; the module says which it now is.
+  if (*cmdAutoUpdate)
+    return RunWithoutDesign(argv[0], modulePath, [](ModuleLoader& m) { return StepRunner(m).Run("keyin QUORVELLE AUTOUPDATE"); });
+  if (*cmdImportList)
+    return RunWithoutDesign(argv[0], modulePath, [&](ModuleLoader& m) { return RunImportList(m, importRequest); });
   if (design.empty()) return Fail("--design FILE is needed.");
   // A command that changes the design file holds it from before reading it to after
   // saving it; a second one waits its turn, up to a bound.
   CDesignFileLock hold;
   const bool changesDesign =
       *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink ||
-      (*cmdLinks && !IsLinkListing(links));
+      (*cmdLinks && !IsLinkListing(links)) || *cmdImport;
   if (changesDesign) {
     if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
   }
@@ -294,7 +316,7 @@ int main(int argc, char** argv) {
   // An empty file is one a writer made and never saved into (it was stopped).
   std::error_code ec;
   const bool noDesignYet = !std::filesystem::exists(design, ec) || std::filesystem::file_size(design, ec) == 0;
-  if (*cmdSmoke || (*cmdCreate && noDesignYet)) {
+  if (*cmdSmoke || ((*cmdCreate || *cmdImport) && noDesignYet)) {
     sim::NewDesignFile(design);
   } else if (std::string error = sim::OpenDesignFile(design); !error.empty()) {
     return Fail(error);
@@ -334,6 +356,8 @@ int main(int argc, char** argv) {
     if (std::string error = RunEdit(module, edit); !error.empty()) status = Fail(error);
   } else if (*cmdReplaceLink) {
     if (std::string error = RunReplaceLink(module, replaceText); !error.empty()) status = Fail(error);
+  } else if (*cmdImport) {
+    if (std::string error = RunImport(module, importRequest); !error.empty()) status = Fail(error);
   } else if (*cmdLinks) {
     if (std::string error = RunLinkChange(module, links); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
@@ -353,7 +377,7 @@ int main(int argc, char** argv) {
       }
   }
   // The module tells the user of a failure rather than failing the command itself.
-  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink || *cmdLinks)) {
+  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink || *cmdLinks || *cmdImport)) {
     const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
     if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
