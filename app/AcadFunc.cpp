@@ -29,11 +29,7 @@ void CAcadFunc::CreateQuorvelle_CallBack() {
     mdlState_setFunction(STATE_DYNAMICS, CreateDynamics);
     mdlAccuSnap_enableSnap(TRUE);
     currentOptionSet = &moduleTable.Setup;
-    if (!InitEnvironment(&moduleTable) || !signalWindow) {
-      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kFailedToInitialize, MSGBOX_ICON_WARNING);
-      CleanUpEnvironment();
-      return;
-    }
+    if (!PrepareEnvironment(&moduleTable)) return;
     moduleTable.Setup.tableScale = {1, 1, 1};
     signalWindow->OpenWorkbookInExcel(nullptr);
   });

@@ -14,7 +14,6 @@
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
-#include "automation/ComError.h"
 #include "host/msoutput.h"
 #include "host/msstate.h"
 #include "host/mssystem.h"
@@ -23,7 +22,6 @@
 #include "output/WorkingView.h"
 #include "platform/msgbox.h"
 #include "platform/windows.h"
-#include "support/SupportTexts.h"
 #include "support/TextCompare.h"
 
 namespace {
@@ -71,20 +69,10 @@ void CAcadFunc::ImportMultiTables_CallBack() {
     mdlState_setFunction(STATE_DYNAMICS, CreateDynamics);
     mdlAccuSnap_enableSnap(TRUE);
     currentOptionSet = &moduleTable.Setup;
-    if (!InitEnvironment(&moduleTable) || !signalWindow) {
-      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kFailedToInitialize, MSGBOX_ICON_WARNING);
-      CleanUpEnvironment();
-      return;
-    }
+    if (!PrepareEnvironment(&moduleTable)) return;
     listImportMode = 1;
     mdlOutput_message(kPreparingUpdate);
-    HRESULT status = S_OK;
-    if (!signalWindow->LaunchExcel(&status)) {
-      ReportAutomationError(_com_error(status));
-      mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kUpdateExcelFailed, MSGBOX_ICON_INFORMATION);
-      CleanUpEnvironment();
-      return;
-    }
+    if (!LaunchSignalExcel()) return;
     const ExcelApplicationPtr excel = signalWindow->excelApp;
     const std::size_t n = items.size();
     if (n > 0) {

@@ -6,15 +6,18 @@
 #include "app/ModuleState.h"
 #include "app/ModuleTable.h"
 #include "app/SignalDlg.h"
+#include "automation/ComError.h"
 #include "excel/AddinRegistration.h"
 #include "excel/ExchangeMapping.h"
 #include "host/mselmdscr.h"
+#include "host/msoutput.h"
 #include "host/msstate.h"
 #include "host/mssystem.h"
 #include "output/WorkingView.h"
 #include "settings/OptionNames.h"
 #include "settings/Profile.h"
 #include "support/DesignFile.h"
+#include "support/SupportTexts.h"
 
 namespace {
 
@@ -92,4 +95,20 @@ int CleanUpEnvironment() {
   moduleIdle = 1;
   listImportMode = 0;
   return 1;
+}
+
+bool PrepareEnvironment(CQuorvelle* table) {
+  if (InitEnvironment(table) && signalWindow) return true;
+  mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kFailedToInitialize, MSGBOX_ICON_WARNING);
+  CleanUpEnvironment();
+  return false;
+}
+
+bool LaunchSignalExcel() {
+  HRESULT status = S_OK;
+  if (signalWindow && signalWindow->LaunchExcel(&status)) return true;
+  ReportAutomationError(_com_error(status));
+  mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kUpdateExcelFailed, MSGBOX_ICON_INFORMATION);
+  CleanUpEnvironment();
+  return false;
 }

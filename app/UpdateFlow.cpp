@@ -41,20 +41,9 @@ int AcceptLocatedTable(DPoint3d* point, int view) {
 // The environment of an update and the Excel that serves it; false, with the user
 // told and everything cleaned up, when either cannot be had.
 bool PrepareUpdate() {
-  if (!InitEnvironment(nullptr) || !signalWindow) {
-    mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kFailedToInitialize, MSGBOX_ICON_WARNING);
-    CleanUpEnvironment();
-    return false;
-  }
+  if (!PrepareEnvironment(nullptr)) return false;
   mdlOutput_message(kPreparingUpdate);
-  HRESULT status = S_OK;
-  if (!signalWindow->LaunchExcel(&status)) {
-    ReportAutomationError(_com_error(status));
-    mdlDialog_openAdvisoryBox(DIALOGID_MsgBoxOK, kProductTitle, kUpdateExcelFailed, MSGBOX_ICON_INFORMATION);
-    CleanUpEnvironment();
-    return false;
-  }
-  return true;
+  return LaunchSignalExcel();
 }
 
 // Redraws the table at the file position and deletes the old cell when the new one
