@@ -12,7 +12,6 @@
 #include "app/SignalDlg.h"
 #include "support/SupportTexts.h"
 #include "app/ModuleState.h"
-#include "app/NotAvailable.h"
 #include "host/msoutput.h"
 #include "host/msstate.h"
 #include "output/WorkingView.h"
@@ -43,7 +42,4 @@ int CAcadFunc::EditQuorvelle_Accept(DPoint3d*, int view) {
   return 1;
 }
 
-int CAcadFunc::OpenWorkbookOnProjectWise(const ExcelApplicationPtr&, const std::string&, int) {
-  ReportNotAvailable("Opening a workbook from ProjectWise");
-  return 0;
-}
+

@@ -85,3 +85,13 @@ constexpr char kReplaceAllLinkFailed[] = "Unknown fatal error raised in ReplaceA
 constexpr char kProjectWiseClassKey[] = "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}";
 constexpr char kProjectWiseProgId[] = "QuorvellePW.Connect";
 constexpr char kProjectWiseInterface[] = "{4F0485EF-CBC0-4A33-8DE9-253CF76D5F64}";
+
+// Workbooks on a ProjectWise server.
+constexpr char kInstallProjectWiseComponent[] =
+    "You need to install the component \"Quorvelle for ProjectWise\" to open %s.";
+constexpr char kInvalidProjectWisePath[] = "Invalid ProjectWise workbook path.";
+constexpr char kProjectWiseComponentMissing[] = "Cannot find the component \"Quorvelle for ProjectWise\".";
+constexpr char kCannotOpenDocument[] = "Cannot open %s: %s";
+constexpr char kUnknownError[] = "Unknown error.";
+constexpr char kCompanionNotFound[] = "Cannot find QuorvelleV8i for Excel.";
+constexpr char kOpenOnProjectWiseFailed[] = "Unknown error raises in OpenWorkbookOnProjectWise: %d.";

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/AcadFunc.h"
 #include "app/Exports.h"
 #include "app/ImportMultiTablesDialog.h"
 #include "host/msstate.h"
@@ -300,6 +301,65 @@ TEST_F(ImportTest, AFailedItemIsSkippedAndTheOthersArePlaced) {
   Import({{Win("Gone.xlsx"), "Sheet1", ""}}, {});
   EXPECT_EQ("default", sim::RunningCommand());
   EXPECT_EQ(2u, Elements().size());
+}
+
+// A ProjectWise document can be typed into the list (Add refuses "*"); the import opens
+// it through the ProjectWise component and deletes the local copy after its last item.
+TEST_F(ImportTest, AProjectWiseDocumentIsOpenedThroughTheComponent) {
+  const std::string document = "pw:\\\\Server\\Plans\\Doors.xlsx*";
+  std::filesystem::create_directories(dir.path() / "copy");
+  WriteWorkbook(dir.File("copy/Doors.xlsx"), "Sheet1", "from the server");
+  bool connected = true;
+  sim::SetExcelStartup([&](ExcelApplication& excel) {
+    sim::RegisterProjectWiseAddin(excel, {"", {{document, Win("copy/Doors.xlsx")}}}, connected);
+  });
+  auto importTyped = [&] {
+    DeleteRegistryImportList();
+    WriteRegistryImportItem({Win("A.xlsx"), "Sheet1", ""});
+    sim::PushDialogScript([&](IDialogPresenter& d) {
+      sim::PushFileChoice(Win("A.xlsx"));
+      sim::Press(d, Dlg::IDC_BROWSE);
+      sim::TypeInto(d, Dlg::IDC_WORKSHEET, "Sheet1");
+      sim::TypeInto(d, Dlg::IDC_WORKBOOK, document);
+      sim::Press(d, Dlg::IDC_ADD);  // refused
+      EXPECT_TRUE(sim::EditCell(d, Dlg::IDC_ITEMS, 0, 0, document, kKeyEnter));
+      sim::Press(d, Dlg::IDC_IMPORT);
+    });
+    Quorvelle_ImportMultiTables_Start();
+    sim::PumpMessages();
+    sim::SendDataPoint({0, 0, 0});
+    sim::PumpMessages();
+  };
+
+  // Without the component installed the document is not looked for.
+  importTyped();
+  EXPECT_EQ(std::vector<std::string>{"Cannot find " + document + "."}, Boxes());
+  EXPECT_EQ("You need to install the component \"Quorvelle for ProjectWise\" to open " + document + ".",
+            sim::OutputTexts(sim::OutputKind::HostMessageBox).back());
+  EXPECT_TRUE(Elements().empty());
+
+  WriteRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}", "", "Quorvelle for ProjectWise");
+  sim::ClearOutputLog();
+  importTyped();
+  ASSERT_EQ(std::vector<std::string>{"from the server123"}, TableTexts());  // the sheet's used range
+  EXPECT_FALSE(std::filesystem::exists(dir.File("copy/Doors.xlsx")));  // the local copy, used and deleted
+
+  // Not connected: the companion add-in is asked instead, which finds no such file.
+  connected = false;
+  sim::ClearOutputLog();
+  importTyped();
+  EXPECT_EQ(1u, Elements().size());
+  const auto boxes = sim::OutputTexts(sim::OutputKind::HostMessageBox);
+  ASSERT_FALSE(boxes.empty());
+  EXPECT_NE(std::string::npos, boxes.back().find("Doors.xlsx")) << boxes.back();
+  sim::SetExcelStartup(nullptr);
+}
+
+TEST_F(ImportTest, APathWithoutTheServerMarkIsNoProjectWiseDocument) {
+  WriteRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}", "", "");
+  EXPECT_EQ(0, CAcadFunc::OpenWorkbookOnProjectWise(nullptr, "C:\\Plans\\Doors.xlsx", 2));
+  EXPECT_EQ(std::vector<std::string>{"Invalid ProjectWise workbook path."},
+            sim::OutputTexts(sim::OutputKind::HostMessageBox));
 }
 
 TEST_F(ImportTest, LeavingTheDialogImportsNothing) {
