@@ -2,6 +2,7 @@
 // mixes fonts in Excel) or the parts of stacked fractions.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,6 +25,9 @@ class CCharFont {
   void SetRunText(std::u16string_view text);
 
   int EndIndex = 0;  // last character of the run in the record text; -1 for fraction pieces
+  // The run's Excel font face: with a font map, the map in force when the text is
+  // drawn decides its font, which may be mapped after the run was read.
+  std::string FaceName;
   TextParamWide TextParams;
   char16_t RunText[kRunTextUnits] = {};
 };

@@ -54,6 +54,7 @@ CCharMultiFont RunsFromDescription(std::string_view description, std::u16string_
 
     CCharFont run;
     run.EndIndex = *end;
+    run.FaceName = name;
     run.TextParams.font = static_cast<UInt32>(RunFontNumber(setup, name, bold, italic));
     if (italic) run.TextParams.flags |= TXTFLAG_ITALICS;
     if (script == 1) run.TextParams.flags |= TXTFLAG_SUPERSCRIPT;

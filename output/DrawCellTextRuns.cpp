@@ -29,11 +29,16 @@ int LeftVariant(int just) {
 }
 
 // The parameters a run is drawn with. Fraction pieces take the cell's, keeping their
-// mark, and are set as stacked fractions; a run whose font resolved to none takes the
-// active font, as the cell's text does.
+// mark, and are set as stacked fractions. With a font map the run's face takes the
+// font the map in force gives it (the user may have mapped it since the run was
+// read); a run whose font resolved to none takes the active font, as the cell's
+// text does.
 TextParamWide RunParams(const CCharFont& run, const TextParamWide& cellParams) {
   if (run.EndIndex >= 0) {
     TextParamWide params = run.TextParams;
+    if (currentOptionSet && !currentOptionSet->UseFontOpt && !run.FaceName.empty())
+      params.font = static_cast<UInt32>(currentOptionSet->fontMap.GetFontNumber(
+          run.FaceName, (params.exFlags & TXTEXFLAG_BOLD) != 0, (params.flags & TXTFLAG_ITALICS) != 0));
     if (static_cast<int>(params.font) < 0) mdlParams_getActive(&params.font, ACTIVEPARAM_FONT);
     return params;
   }

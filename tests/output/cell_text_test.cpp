@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/CharacterRuns.h"
 #include "model/ExcelConstants.h"
 #include "output/CQVUtiMStation.h"
 #include "settings/Profile.h"
@@ -262,6 +263,28 @@ TEST_F(DrawCellTextTest, CentredRichTextMovesLeftByHalfTheRest) {
   EXPECT_EQ(drawn[0].just, TXTJUST_CB);
   // Later runs are left-justified after the first.
   EXPECT_EQ(drawn[2].just, TXTJUST_LB);
+}
+
+// With a font map the runs of a rich text are read before the map is prepared (the
+// user may map their fonts in the dialog only then): each run is drawn in the font the
+// map gives its face by then, not in the active font.
+TEST_F(DrawCellTextTest, RichRunsTakeTheFontTheMapGivesWhenDrawn) {
+  table.Setup.UseFontOpt = 0;
+  CAutoCell text = TextCell(u"ab cd", 200);
+  text.Font.Runs = RunsFromDescription("No Such Font|b0|i0|s0|2:Body Face|b1|i0|s0|4", u"ab cd", table.Setup);
+  ASSERT_EQ(2u, text.Font.Runs.size());
+  EXPECT_EQ(-1, static_cast<int>(text.Font.Runs[1].TextParams.font));  // no map yet
+  table.Setup.fontMap.AddExcelFont("Body Face", true, false);
+  table.Setup.fontMap.entries.back().SetMSFont("(TrueType) Arial");
+  const int arial = FindMSFontNumber("Arial", kFontKindTrueType);
+  ASSERT_GE(arial, 0);
+  ASSERT_EQ(CQVUtiMStation::DrawAutoCellText(text, cell), 1);
+  const auto drawn = Drawn();
+  ASSERT_EQ(drawn.size(), 3u);
+  UInt32 active = 0;
+  mdlParams_getActive(&active, ACTIVEPARAM_FONT);
+  EXPECT_EQ(active, drawn[1].params.font);  // a face the map lacks
+  EXPECT_EQ(static_cast<UInt32>(arial), drawn[2].params.font);
 }
 
 TEST_F(DrawCellTextTest, RichTextTooWideForTheCellIsDrawnPlain) {
