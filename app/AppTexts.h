@@ -58,6 +58,7 @@ constexpr char kAddinNotFound[] = "Cannot find QuorvelleV8i addin in Excel.";
 constexpr char kAddinObjectNull[] = "Cannot initialize QuorvelleV8i object in Excel. %s[%s].";
 constexpr char kCannotImport[] = "Cannot import %s[%s]. %ld.";
 constexpr char kCannotImportUnknown[] = "Cannot import %s[%s]. Unknown Error.";
+constexpr char kManageFontMapFailed[] = "Unknown error raised in Quorvelle_ManageFontMap.";
 constexpr char kManageLinkFailed[] = "Unknown error raised in Quorvelle_ManageLink.";
 constexpr char kNoTablesFound[] = "No Quorvelles Found.";
 constexpr char kNoTableIsFound[] = "No Quorvelle is found.";

@@ -4,6 +4,7 @@
 
 #include "app/AcadFunc.h"
 #include "app/AppTexts.h"
+#include "app/CommandGuard.h"
 #include "app/Exports.h"
 #include "app/Lifecycle.h"
 #include "app/ModuleState.h"
@@ -16,6 +17,7 @@
 #include "host/msscan.h"
 #include "host/msstate.h"
 #include "output/PatternTemplate.h"
+#include "settings/FontMapOptionDlg.h"
 #include "settings/Profile.h"
 
 
@@ -111,7 +113,10 @@ int IsAttachAppMenu() {
 
 void Quorvelle_ManageFontMap() {
   ModuleStateScope scope;
-  ReportNotAvailable("The font map");
+  RunGuarded({"Quorvelle_ManageFontMap", kManageFontMapFailed}, [] {
+    CFontMapOptionDlg dialog(0);
+    dialog.DoModal();
+  });
   mdlState_startDefaultCommand();
 }
 

@@ -25,6 +25,8 @@ class IDialogPresenter {
   virtual void OnTyped(int controlId, const std::string& text) = 0;
   virtual void OnRowsSelected(int listId, const std::vector<int>& rows) = 0;
   virtual void OnCommand(int controlId) = 0;
+  // A check box the person clicks takes its new state before its command comes.
+  virtual void OnChecked(int controlId, bool checked) = 0;
   // In-place editing of a list's cells: a double click on a cell, and the end of the
   // edit box with Enter (13), Escape (27) or the focus moving away (0), with its text.
   virtual void OnCellDoubleClicked(int listId, int row, int column) = 0;
@@ -35,6 +37,8 @@ class IDialogPresenter {
   virtual std::string ControlText(int controlId) const = 0;
   // The choices of a combo box (none for other controls).
   virtual std::vector<std::string> ControlItems(int controlId) const = 0;
+  // 1 or 0 for a check box that is checked or not, -1 for other controls.
+  virtual int ControlCheck(int controlId) const = 0;
   virtual bool ControlEnabled(int controlId) const = 0;
   virtual std::vector<int> ListIds() const = 0;
   virtual std::vector<std::string> ListColumns(int listId) const = 0;

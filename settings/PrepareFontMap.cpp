@@ -4,7 +4,7 @@
 
 #include "host/msoutput.h"
 #include "platform/paths.h"
-#include "settings/FontMapDialogSeam.h"
+#include "settings/FontMapDlg.h"
 #include "settings/OptionNames.h"
 #include "settings/FontMapTexts.h"
 #include "settings/Profile.h"
@@ -14,9 +14,10 @@
 void PrepareFontMap(QuorvelleSetup& setup, EFuncState mode) {
   if (setup.UseFontOpt) return;  // texts take the Excel face names directly
   if (GetProfileInt(kProductSection, kValueShowFontMap, 1) && mode != kFuncUpdate) {
-    ExcelFontMapArray shown = setup.fontMap;
-    RunFontMapDialog(shown);
-    setup.fontMap = shown;
+    CFontMapDlg dialog(0);
+    dialog.m_tableMap = setup.fontMap;
+    dialog.DoModal();
+    setup.fontMap = dialog.m_tableMap;
     return;
   }
   if (GetProfileInt(kProductSection, kValueUseSameTextStyle, 0)) {

@@ -29,6 +29,8 @@ void ClearDialogScripts();
 bool TypeInto(IDialogPresenter& dialog, int controlId, const std::string& text);
 bool SelectRows(IDialogPresenter& dialog, int listId, const std::vector<int>& rows);
 bool Press(IDialogPresenter& dialog, int controlId);
+// Clicks the check box when it is not in the state wanted.
+bool SetChecked(IDialogPresenter& dialog, int controlId, bool checked);
 // Edits a cell of a list in place: a double click on it, then the text typed into the
 // edit box and the key that ends it (Enter 13, Escape 27, or 0: the focus moves away).
 bool EditCell(IDialogPresenter& dialog, int listId, int row, int column, const std::string& text, int key);

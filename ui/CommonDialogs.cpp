@@ -1,6 +1,7 @@
 #include "ui/CommonDialogs.h"
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "platform/commdlg.h"
@@ -12,8 +13,9 @@
 
 namespace {
 
-// Room for the document path the library writes, in characters.
+// Room for the paths the library writes, in characters.
 constexpr int kDocumentChars = 520;
+constexpr int kLocalCopyChars = 260;
 
 // "a|b|c|d||" as the system dialog wants it: "a\0b\0c\0d\0\0".
 std::string SystemFilter(const char* filter) {
@@ -26,9 +28,10 @@ std::string SystemFilter(const char* filter) {
 }
 
 bool PickFile(HWND owner, const char* defaultExtension, const char* filter, DWORD flags, bool save,
-              std::string* path) {
+              std::string* path, const std::string& initialFolder, const std::string& initialName) {
   const std::string systemFilter = SystemFilter(filter);
   char file[MAX_PATH] = {};
+  initialName.copy(file, MAX_PATH - 1);
   OPENFILENAMEA ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
@@ -37,6 +40,7 @@ bool PickFile(HWND owner, const char* defaultExtension, const char* filter, DWOR
   ofn.lpstrFile = file;
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrDefExt = defaultExtension;
+  ofn.lpstrInitialDir = initialFolder.empty() ? nullptr : initialFolder.c_str();
   ofn.Flags = flags | OFN_EXPLORER;
   if (!(save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn))) return false;
   *path = file;
@@ -49,12 +53,16 @@ void Tell(HWND owner, const std::string& text) {
 
 }  // namespace
 
-bool PickFileToOpen(HWND owner, const char* defaultExtension, const char* filter, std::string* path) {
-  return PickFile(owner, defaultExtension, filter, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, false, path);
+bool PickFileToOpen(HWND owner, const char* defaultExtension, const char* filter, std::string* path,
+                    const std::string& initialFolder) {
+  return PickFile(owner, defaultExtension, filter, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, false, path, initialFolder,
+                  "");
 }
 
-bool PickFileToSave(HWND owner, const char* defaultExtension, const char* filter, std::string* path) {
-  return PickFile(owner, defaultExtension, filter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, true, path);
+bool PickFileToSave(HWND owner, const char* defaultExtension, const char* filter, std::string* path,
+                    const std::string& initialFolder, const std::string& initialName) {
+  return PickFile(owner, defaultExtension, filter, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, true, path, initialFolder,
+                  initialName);
 }
 
 bool PickFolder(HWND owner, const char* title, std::string* folder) {
@@ -73,7 +81,14 @@ bool PickFolder(HWND owner, const char* title, std::string* folder) {
   return named;
 }
 
-bool PickProjectWiseDocument(HWND owner, const std::string& libraryPath, std::u16string* document) {
+namespace {
+
+// Loads the ProjectWise component's library and calls `use` with its function of that
+// name; false, and nothing called, when the library or the function cannot be had
+// (a library that is missing or cannot be loaded is told in a box).
+template <typename Function>
+bool WithProjectWiseFunction(HWND owner, const std::string& libraryPath, const char* name,
+                             const std::function<bool(Function)>& use) {
   if (libraryPath.empty()) return false;
   char text[1200];
   if (!PathFileExistsA(libraryPath.c_str())) {
@@ -87,18 +102,37 @@ bool PickProjectWiseDocument(HWND owner, const std::string& libraryPath, std::u1
     Tell(owner, text);
     return false;
   }
-  using SelectDocument = int (*)(HWND, WCHAR*, int);
-  bool chosen = false;
   // Through the generic function type, as casts between function types must go.
-  if (auto select = reinterpret_cast<SelectDocument>(
-          reinterpret_cast<void (*)()>(GetProcAddress(library, kSelectDocumentFunction)))) {
-    std::vector<WCHAR> buffer(kDocumentChars, 0);
-    if (select(owner, buffer.data(), kDocumentChars) != 0) {
-      buffer.back() = 0;  // whatever the library wrote, the text ends in the buffer
-      *document = buffer.data();
-      chosen = true;
-    }
-  }
+  auto function = reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)));
+  const bool used = function && use(function);
   FreeLibrary(library);
-  return chosen;
+  return used;
+}
+
+// The UTF-16 text the library wrote, ended within the buffer whatever it wrote.
+std::u16string TextOf(std::vector<WCHAR>& buffer) {
+  buffer.back() = 0;
+  return buffer.data();
+}
+
+}  // namespace
+
+bool PickProjectWiseDocument(HWND owner, const std::string& libraryPath, std::u16string* document) {
+  using SelectDocument = int (*)(HWND, WCHAR*, int);
+  return WithProjectWiseFunction<SelectDocument>(owner, libraryPath, kSelectDocumentFunction, [&](SelectDocument select) {
+    std::vector<WCHAR> buffer(kDocumentChars, 0);
+    if (select(owner, buffer.data(), kDocumentChars) == 0) return false;
+    *document = TextOf(buffer);
+    return true;
+  });
+}
+
+bool FetchProjectWiseDocument(HWND owner, const std::string& libraryPath, int openMode, std::u16string* localCopy) {
+  using OpenDocument = int (*)(HWND, int, WCHAR*, int);
+  return WithProjectWiseFunction<OpenDocument>(owner, libraryPath, kOpenDocumentFunction, [&](OpenDocument open) {
+    std::vector<WCHAR> buffer(kLocalCopyChars, 0);
+    if (open(owner, openMode, buffer.data(), kLocalCopyChars) == 0) return false;
+    *localCopy = TextOf(buffer);
+    return true;
+  });
 }

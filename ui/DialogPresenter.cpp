@@ -17,7 +17,7 @@ void CDialogPresenter::OnTyped(int controlId, const std::string& text) {
 
 void CDialogPresenter::OnRowsSelected(int listId, const std::vector<int>& rows) {
   auto found = lists_.find(listId);
-  if (found == lists_.end()) return;
+  if (found == lists_.end() || disabledLists_.count(listId)) return;
   found->second->SetSelection(rows);
   OnSelectionChanged(listId);
 }
@@ -28,11 +28,32 @@ CEditableListCtrl* CDialogPresenter::EditableList(int listId) const {
 }
 
 void CDialogPresenter::OnCellDoubleClicked(int listId, int row, int column) {
+  if (disabledLists_.count(listId)) return;
   if (CEditableListCtrl* list = EditableList(listId)) list->BeginEdit(row, column);
 }
 
 void CDialogPresenter::OnCellEditEnded(int listId, const std::string& text, int key) {
   if (CEditableListCtrl* list = EditableList(listId)) list->EndEdit(text, key);
+}
+
+void CDialogPresenter::OnChecked(int controlId, bool checked) {
+  auto found = controls_.find(controlId);
+  if (found != controls_.end() && found->second.enabled && found->second.check >= 0) found->second.check = checked;
+}
+
+int CDialogPresenter::ControlCheck(int controlId) const {
+  auto found = controls_.find(controlId);
+  return found == controls_.end() ? -1 : found->second.check;
+}
+
+void CDialogPresenter::AddCheckBox(int controlId, const std::string& label, bool checked) {
+  AddControl(controlId, label);
+  controls_[controlId].check = checked;
+}
+
+void CDialogPresenter::CheckDlgButton(int controlId, bool checked) {
+  if (auto found = controls_.find(controlId); found != controls_.end() && found->second.check >= 0)
+    found->second.check = checked;
 }
 
 std::vector<std::string> CDialogPresenter::ControlItems(int controlId) const {
@@ -58,6 +79,7 @@ std::string CDialogPresenter::ControlText(int controlId) const {
 }
 
 bool CDialogPresenter::ControlEnabled(int controlId) const {
+  if (lists_.count(controlId)) return !disabledLists_.count(controlId);
   auto found = controls_.find(controlId);
   return found != controls_.end() && found->second.enabled;
 }
@@ -108,9 +130,15 @@ CEditableListCtrl& CDialogPresenter::AddEditableList(int listId) {
   return editable;
 }
 
-void CDialogPresenter::AddDropDownList(int controlId) {
+void CDialogPresenter::AddDropDownList(int controlId, bool sorted) {
   AddControl(controlId);
   controls_[controlId].dropDownList = true;
+  controls_[controlId].sorted = sorted;
+}
+
+void CDialogPresenter::AddComboBox(int controlId, bool sorted) {
+  AddControl(controlId);
+  controls_[controlId].sorted = sorted;
 }
 
 void CDialogPresenter::ResetContent(int controlId) {
@@ -130,7 +158,10 @@ void CDialogPresenter::AddString(int controlId, const std::string& choice) {
     });
   };
   auto& items = found->second.items;
-  items.insert(std::upper_bound(items.begin(), items.end(), choice, before), choice);
+  if (found->second.sorted)
+    items.insert(std::upper_bound(items.begin(), items.end(), choice, before), choice);
+  else
+    items.push_back(choice);
 }
 
 void CDialogPresenter::SetDlgItemText(int controlId, const std::string& text) {
@@ -138,6 +169,13 @@ void CDialogPresenter::SetDlgItemText(int controlId, const std::string& text) {
 }
 
 void CDialogPresenter::EnableControl(int controlId, bool enabled) {
+  if (lists_.count(controlId)) {
+    if (enabled)
+      disabledLists_.erase(controlId);
+    else
+      disabledLists_.insert(controlId);
+    return;
+  }
   if (auto found = controls_.find(controlId); found != controls_.end()) found->second.enabled = enabled;
 }
 

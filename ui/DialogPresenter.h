@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,14 @@ class CDialogPresenter : public IDialogPresenter {
   void OnRowsSelected(int listId, const std::vector<int>& rows) override;
   // OK and Cancel end the dialog with their own id.
   void OnCommand(int controlId) override;
+  void OnChecked(int controlId, bool checked) override;
   void OnCellDoubleClicked(int listId, int row, int column) override;
   void OnCellEditEnded(int listId, const std::string& text, int key) override;
 
   std::vector<int> ControlIds() const override { return order_; }
   std::string ControlText(int controlId) const override;
   std::vector<std::string> ControlItems(int controlId) const override;
+  int ControlCheck(int controlId) const override;
   bool ControlEnabled(int controlId) const override;
   std::vector<int> ListIds() const override;
   std::vector<std::string> ListColumns(int listId) const override;
@@ -47,8 +50,14 @@ class CDialogPresenter : public IDialogPresenter {
  protected:
   // A control with its initial text: an edit box's content or a button's label.
   void AddControl(int controlId, const std::string& text = "");
-  // A drop-down list: its text is one of its choices, which it keeps sorted.
-  void AddDropDownList(int controlId);
+  void AddCheckBox(int controlId, const std::string& label, bool checked = false);
+  bool IsDlgButtonChecked(int controlId) const { return ControlCheck(controlId) == 1; }
+  void CheckDlgButton(int controlId, bool checked);
+  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  // A drop-down list: its text is one of its choices, which it keeps sorted. An
+  // editable combo box takes any text; an unsorted one keeps its choices in order.
+  void AddDropDownList(int controlId, bool sorted = true);
+  void AddComboBox(int controlId, bool sorted = true);
   void ResetContent(int controlId);
   void AddString(int controlId, const std::string& choice);
   CListModel& AddList(int listId);
@@ -74,7 +83,9 @@ class CDialogPresenter : public IDialogPresenter {
     std::string text;
     bool enabled = true;
     bool dropDownList = false;
-    std::vector<std::string> items;  // a drop-down list's choices, sorted
+    bool sorted = true;
+    int check = -1;                  // a check box's state; -1 for other controls
+    std::vector<std::string> items;  // a combo box's choices
   };
   CEditableListCtrl* EditableList(int listId) const;
   const char* templateName_;
@@ -83,6 +94,7 @@ class CDialogPresenter : public IDialogPresenter {
   std::vector<int> order_;
   std::map<int, Control> controls_;
   std::map<int, std::unique_ptr<CListModel>> lists_;
+  std::set<int> disabledLists_;
   bool ended_ = false;
   LONG_PTR result_ = 0;
 };

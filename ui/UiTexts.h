@@ -12,3 +12,4 @@ constexpr char kCannotFindLibrary[] = "Cannot find %s.";
 constexpr char kFailedToLoadLibrary[] = "Failed to Load %s: %d.";
 // The function of the library that lets the person pick a document on the server.
 constexpr char kSelectDocumentFunction[] = "SelectDocumentFromProjectWiseServer";
+constexpr char kOpenDocumentFunction[] = "OpenDocumentFromProjectWiseServer";

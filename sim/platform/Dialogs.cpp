@@ -99,8 +99,16 @@ bool Press(IDialogPresenter& dialog, int controlId) {
     return false;
   }
   Record(dialog.Caption(), "pressed " + ButtonName(dialog, controlId));
+  // A check box turns over when clicked, before the dialog hears of it.
+  if (const int check = dialog.ControlCheck(controlId); check >= 0) dialog.OnChecked(controlId, check == 0);
   dialog.OnCommand(controlId);
   return true;
+}
+
+bool SetChecked(IDialogPresenter& dialog, int controlId, bool checked) {
+  const int check = dialog.ControlCheck(controlId);
+  if (check < 0) return false;
+  return check == (checked ? 1 : 0) || Press(dialog, controlId);
 }
 
 bool EditCell(IDialogPresenter& dialog, int listId, int row, int column, const std::string& text, int key) {

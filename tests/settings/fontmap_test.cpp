@@ -6,7 +6,8 @@
 #include "settings/ExcelFontMap.h"
 #include "settings/FontResolution.h"
 #include "settings/PrepareFontMap.h"
-#include "settings/FontMapDialogSeam.h"
+#include "settings/FontMapDlg.h"
+#include "sim/SimDialogs.h"
 #include "settings/Profile.h"
 #include "settings/QuorvelleSetup.h"
 #include "sim/SimHost.h"
@@ -192,9 +193,12 @@ TEST_F(FontMapTest, PreparingTheMapShowsTheDialogExceptInAnUpdate) {
   setup.UseFontOpt = 0;
   setup.fontMap.AddExcelFont("Arial", false, false);
   int shown = 0;
-  SetFontMapDialogRunner([&](ExcelFontMapArray& map) {
+  sim::PushDialogScript([&](IDialogPresenter& d) {
     ++shown;
-    map.entries[0].SetMSFont("(SHX) romans");
+    sim::SelectRows(d, CFontMapDlg::IDC_FONTS, {0});
+    sim::TypeInto(d, CFontMapDlg::IDC_MS_FONT, "(SHX) romans");
+    sim::Press(d, CFontMapDlg::IDC_UPDATE);
+    sim::Press(d, CFontMapDlg::IDC_OK);
   });
   PrepareFontMap(setup, kFuncCreate);
   EXPECT_EQ(1, shown);
@@ -207,7 +211,6 @@ TEST_F(FontMapTest, PreparingTheMapShowsTheDialogExceptInAnUpdate) {
   EXPECT_EQ(1, shown);
   EXPECT_EQ("WORKING", setup.fontMap.entries[0].m_strMSFont);
   EXPECT_EQ(1, setup.fontMap.entries[0].m_nFontNum);
-  SetFontMapDialogRunner(nullptr);
 
   // With the font options on, the map is not touched at all.
   setup.UseFontOpt = 1;
