@@ -18,6 +18,10 @@ namespace sim {
 using DialogScript = std::function<void(IDialogPresenter& dialog)>;
 void PushDialogScript(DialogScript script);
 
+// The script for every dialog of that template that no queued script is waiting for
+// (a person who always answers it the same way); an empty one removes it.
+void SetStandingDialogScript(const std::string& templateName, DialogScript script);
+
 // Windows paths; "" cancels.
 void PushFileChoice(const std::string& windowsPath);
 void PushFolderChoice(const std::string& windowsPath);

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 #include <deque>
+#include <map>
 
 #include "platform/commdlg.h"
 #include "platform/msgbox.h"
@@ -16,6 +17,10 @@ namespace {
 
 std::deque<DialogScript>& Scripts() {
   static std::deque<DialogScript> scripts;
+  return scripts;
+}
+std::map<std::string, DialogScript>& StandingScripts() {
+  static std::map<std::string, DialogScript> scripts;
   return scripts;
 }
 std::deque<std::string>& FileChoices() {
@@ -69,8 +74,16 @@ BOOL ChooseFile(LPOPENFILENAMEA ofn, const char* what) {
 void PushDialogScript(DialogScript script) { Scripts().push_back(std::move(script)); }
 void PushFileChoice(const std::string& windowsPath) { FileChoices().push_back(windowsPath); }
 void PushFolderChoice(const std::string& windowsPath) { FolderChoices().push_back(windowsPath); }
+void SetStandingDialogScript(const std::string& templateName, DialogScript script) {
+  if (script)
+    StandingScripts()[templateName] = std::move(script);
+  else
+    StandingScripts().erase(templateName);
+}
+
 void ClearDialogScripts() {
   Scripts().clear();
+  StandingScripts().clear();
   FileChoices().clear();
   FolderChoices().clear();
 }
@@ -140,6 +153,10 @@ LONG_PTR DoModalDialog(HWND parent, IDialogPresenter& dialog) {
   if (!sim::Scripts().empty()) {
     sim::DialogScript script = std::move(sim::Scripts().front());
     sim::Scripts().pop_front();
+    script(dialog);
+  } else if (auto standing = sim::StandingScripts().find(dialog.TemplateName());
+             standing != sim::StandingScripts().end()) {
+    const sim::DialogScript script = standing->second;  // it may set another while it runs
     script(dialog);
   }
   // Escape, as a person leaving the dialog does.

@@ -22,6 +22,7 @@
 #include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
 #include "tools/quorvelle/EditCommand.h"
+#include "tools/quorvelle/FontMapCommand.h"
 #include "tools/quorvelle/ImportCommand.h"
 #include "tools/quorvelle/LinksCommand.h"
 #include "tools/quorvelle/ModuleLoader.h"
@@ -191,6 +192,17 @@ int main(int argc, char** argv) {
   auto* cmdReplaceLink =
       app.add_subcommand("replace-link", "re-point the links of every table from one folder to another");
   cmdReplaceLink->add_option("text", replaceText, "OLD|NEW: the old and the new start of the workbook paths")->required();
+  std::vector<std::string> fontMappings;
+  app.add_option("--font-map", fontMappings,
+                 "answer the font map dialog shown while placing: FACE|STYLE=FONT, e.g. 'Arial|Bold=(SHX) romans' "
+                 "(repeatable; on a terminal the other fonts are asked for)");
+  FontMapRequest fontMap;
+  auto* cmdFontMap = app.add_subcommand("fontmap", "show or change the font map and how it is used");
+  cmdFontMap->add_option("words", fontMap.words,
+                         "list | add FACE STYLE FONT | remove FACE STYLE | save FILE | load FILE | "
+                         "options [same-font FONT|off] [show-dialog on|off] [auto-load on|off] [width-factor X]");
+  cmdFontMap->add_flag("--json", fontMap.json, "print the map and the settings as JSON");
+  cmdFontMap->add_flag("--yes", fontMap.yes, "answer Yes to the dialog's questions");
   ImportRequest importRequest;
   std::vector<std::string> importPoints;
   auto* cmdImport = app.add_subcommand("import", "import the ranges of a list file and place the tables");
@@ -296,6 +308,9 @@ int main(int argc, char** argv) {
   // Turns the user's automatic update on or off; the module says which it now is.
   if (*cmdAutoUpdate)
     return RunWithoutDesign(argv[0], modulePath, [](ModuleLoader& m) { return StepRunner(m).Run("keyin QUORVELLE AUTOUPDATE"); });
+  if (std::string error = AnswerPlacingFontMap(fontMappings); !error.empty()) return Fail(error);
+  if (*cmdFontMap)
+    return RunWithoutDesign(argv[0], modulePath, [&](ModuleLoader& m) { return RunFontMapCommand(m, fontMap); });
   if (*cmdImportList)
     return RunWithoutDesign(argv[0], modulePath, [&](ModuleLoader& m) { return RunImportList(m, importRequest); });
   if (design.empty()) return Fail("--design FILE is needed.");
