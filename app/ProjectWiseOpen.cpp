@@ -49,6 +49,12 @@ void Step(int number) {
   RecordStep(kOperation, number);
 }
 
+void SayStepReached() {
+  char text[256];
+  std::snprintf(text, sizeof text, kOpenOnProjectWiseFailed, step);
+  Say(text);
+}
+
 enum class Outcome { Opened, Failed, TryFallback };
 
 Outcome OpenThroughComponent(ExcelComAddIns& addins, const std::string& path, int openMode) {
@@ -83,7 +89,15 @@ Outcome OpenThroughComponent(ExcelComAddIns& addins, const std::string& path, in
 
 int OpenThroughCompanion(ExcelComAddIns& addins, const std::string& path, int openMode) {
   try {
-    auto addin = addins.Item(kAddinProgId);
+    std::shared_ptr<ExcelComAddIn> addin;
+    try {
+      addin = addins.Item(kAddinProgId);
+    } catch (const _com_error&) {
+      // An add-in Excel does not list fails in the dispatch wrapper, not as an error
+      // of its own text: the step reached says how far the opening came.
+      SayStepReached();
+      return 0;
+    }
     Step(2524);
     try {
       addin->SetConnect(true);
@@ -106,9 +120,7 @@ int OpenThroughCompanion(ExcelComAddIns& addins, const std::string& path, int op
   } catch (win_seh_exception& e) {
     ShowFaultReport(e.report(kOperation));
   } catch (...) {
-    char text[256];
-    std::snprintf(text, sizeof text, kOpenOnProjectWiseFailed, step);
-    Say(text);
+    SayStepReached();
   }
   return 0;
 }

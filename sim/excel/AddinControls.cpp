@@ -1,6 +1,7 @@
 // Putting add-ins into one instance and reading them back.
 #include "sim/excel/AddinObjects.h"
 #include "sim/excel/SimExcel.h"
+#include "sim/platform/TextCase.h"
 
 namespace sim {
 
@@ -23,6 +24,11 @@ void RegisterProjectWiseAddin(ExcelApplication& excel, ProjectWiseComponent comp
 void AddComAddIn(ExcelApplication& excel, ExcelComAddInDefinition definition) {
   StandInOf(excel).state().PutComAddIn(ComAddInState{std::move(definition.progId), std::move(definition.description),
                                                      definition.connect, std::move(definition.object)});
+}
+
+void RemoveComAddIn(ExcelApplication& excel, const std::string& progId) {
+  auto& addIns = StandInOf(excel).state().comAddIns;
+  std::erase_if(addIns, [&](const auto& addIn) { return EqualsIgnoringCase(addIn->progId, progId); });
 }
 
 std::vector<ExcelComAddInInfo> ComAddInsOf(ExcelApplication& excel) {

@@ -28,15 +28,24 @@ bool IsExcelProgId(const std::string& progId) { return EqualsIgnoringCase(progId
 
 // Excel loads the COM add-ins registered for it as it starts: the companion add-in is
 // listed when its key is there, and connected when its LoadBehavior says so.
-void LoadRegisteredComAddIns(ExcelApplication& excel) {
-  const std::string key = std::string("Software\\Microsoft\\Office\\Excel\\Addins\\") + kCompanionAddinProgId;
+// Whether the add-in is registered for Excel, and whether it loads connected.
+bool RegisteredAddin(const char* progId, bool* connect) {
+  const std::string key = std::string("Software\\Microsoft\\Office\\Excel\\Addins\\") + progId;
   HKEY handle = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS) return false;
   DWORD behavior = 0, type = 0, size = sizeof behavior;
   const bool read = RegQueryValueExA(handle, "LoadBehavior", nullptr, &type, reinterpret_cast<BYTE*>(&behavior),
                                      &size) == ERROR_SUCCESS && type == REG_DWORD;
   RegCloseKey(handle);
-  RegisterCompanionAddin(excel, read && (behavior & 1) != 0);
+  *connect = read && (behavior & 1) != 0;
+  return true;
+}
+
+void LoadRegisteredComAddIns(ExcelApplication& excel) {
+  bool connect = false;
+  if (RegisteredAddin(kCompanionAddinProgId, &connect)) RegisterCompanionAddin(excel, connect);
+  // The ProjectWise component's add-in serves the documents of the server stand-in.
+  if (RegisteredAddin(kProjectWiseAddinProgId, &connect)) RegisterProjectWiseAddin(excel, {}, connect);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "sim/excel/ExcelErrors.h"
 #include "sim/excel/WorkbookFile.h"
 #include "sim/platform/TextCase.h"
+#include "sim/projectwise/ProjectWiseServer.h"
 
 namespace sim {
 namespace {
@@ -22,7 +23,9 @@ class ProjectWiseObject : public AutomationObject, public std::enable_shared_fro
     auto excel = Connected();
     if (dispid == kActiveDocumentPathDispid) {
       ExpectArgumentCount(arguments, 0, 0);
-      return component_.activeDocumentPath;
+      if (!component_.activeDocumentPath.empty()) return component_.activeDocumentPath;
+      auto active = excel->state().ActiveWorkbook();
+      return active ? ServerPathOfCopy(active->fullName) : std::string();
     }
     if (dispid != kOpenDocumentDispid) RaiseMemberNotFound();
     // Path, open mode, and the message (also passed back by reference).
@@ -52,6 +55,10 @@ class ProjectWiseObject : public AutomationObject, public std::enable_shared_fro
   int OpenDocument(ExcelState& excel, const std::string& path, std::string* reply) const {
     for (const auto& [serverPath, localCopy] : component_.documents)
       if (EqualsIgnoringCase(serverPath, path)) return OpenWorkbookFile(excel, localCopy, reply) ? 1 : 0;
+    if (component_.documents.empty() && !ProjectWiseServerFolder().empty()) {
+      const std::string copy = FetchServerDocument(path, reply);
+      return !copy.empty() && OpenWorkbookFile(excel, copy, reply) ? 1 : 0;
+    }
     *reply = "The document " + path + " does not exist on the server.";
     return 0;
   }

@@ -125,6 +125,8 @@ struct ExcelComAddInDefinition {
   std::shared_ptr<AutomationObject> object;  // null: an add-in without an object
 };
 void AddComAddIn(ExcelApplication& excel, ExcelComAddInDefinition definition);
+// Takes the COM add-in of that ProgID (letter case aside) out of Excel's list.
+void RemoveComAddIn(ExcelApplication& excel, const std::string& progId);
 struct ExcelComAddInInfo {
   std::string progId;
   std::string description;

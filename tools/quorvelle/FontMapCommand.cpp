@@ -147,16 +147,20 @@ std::string Remove(ModuleLoader& module, const std::vector<std::string>& w, bool
   return removed ? "" : "The mapping was not removed (answer Yes, or give --yes).";
 }
 
+// Load without a file takes the map the person picks on the ProjectWise server.
 std::string SaveOrLoad(ModuleLoader& module, const std::vector<std::string>& w) {
-  if (w.size() != 2) return "fontmap " + w[0] + " needs FILE.";
+  if (w.size() != 2 && !(w[0] == "load" && w.size() == 1)) return "fontmap " + w[0] + " needs FILE.";
   const std::size_t logStart = sim::OutputLog().size();
-  sim::PushFileChoice(WindowsPath(w[1]));
+  if (w.size() == 2) sim::PushFileChoice(WindowsPath(w[1]));
   std::string error = RunDialog(module, [&](IDialogPresenter& d) {
     sim::Press(d, w[0] == "save" ? kSave : kLoad);
     sim::Press(d, kCancel);
   });
   if (!error.empty()) return error;
   if (const std::string said = LastBoxSince(logStart); !said.empty()) return "The font map was not " + w[0] + "ed: " + said;
+  const auto& log = sim::OutputLog();
+  for (std::size_t i = logStart; i < log.size(); ++i)
+    if (log[i].kind == sim::OutputKind::Dialog && log[i].text == "cancelled") return "No font map file was chosen.";
   return "";
 }
 

@@ -4,7 +4,8 @@
 //   fontmap add FACE STYLE FONT [--yes]   map an Excel face and style ("Arial" "Bold")
 //                                         to a MicroStation font ("(SHX) romans")
 //   fontmap remove FACE STYLE [--yes]     remove a mapping
-//   fontmap save FILE | load FILE         a ".afm" file
+//   fontmap save FILE | load [FILE]       a ".afm" file; load without one takes the
+//                                         one picked on the ProjectWise server
 //   fontmap options [NAME VALUE]...       same-font (a font, or "off"), show-dialog,
 //                                         auto-load (on/off), width-factor (a number)
 // and the answers to the font map dialog shown while a table is placed.

@@ -296,7 +296,11 @@ std::string ListLinks(const LinksRequest& request) {
     if (request.json) continue;
     std::cout << number << ". " << link.key.path << "  " << link.key.worksheet << "  " << link.key.range << "\n"
               << "   workbook  " << resolved
-              << (exists ? (newer ? " (saved after the table was drawn)" : " (found)") : " (not found)") << "\n"
+              << (link.key.path.find('*') != std::string::npos ? " (a ProjectWise document)"
+                  : link.key.path.find("://") != std::string::npos ? " (a web address)"
+                  : exists ? (newer ? " (saved after the table was drawn)" : " (found)")
+                           : " (not found)")
+              << "\n"
               << "   stored    " << (link.saveTime.empty() ? "(no save time)" : link.saveTime) << "\n"
               << "   tables    " << TableIds(link.tables) << "\n";
   }

@@ -18,6 +18,7 @@
 #include "sim/addin_library/AddinInstall.h"
 #include "sim/platform/RegularFile.h"
 #include "sim/platform/SimPlatform.h"
+#include "sim/projectwise/ProjectWiseServer.h"
 #include "tools/quorvelle/CreateCommand.h"
 #include "tools/quorvelle/DesignFileLock.h"
 #include "tools/quorvelle/ModuleErrors.h"
@@ -192,6 +193,13 @@ int main(int argc, char** argv) {
   auto* cmdReplaceLink =
       app.add_subcommand("replace-link", "re-point the links of every table from one folder to another");
   cmdReplaceLink->add_option("text", replaceText, "OLD|NEW: the old and the new start of the workbook paths")->required();
+  std::string projectWiseFolder;
+  std::vector<std::string> projectWiseChoices;
+  app.add_option("--projectwise", projectWiseFolder,
+                 "a folder that stands for a ProjectWise server: its documents are pw:\\PATH* (the component is "
+                 "installed for the run)");
+  app.add_option("--pw-choose", projectWiseChoices,
+                 "the document a person picks in the ProjectWise browser, pw:\\PATH* (repeatable, in order)");
   std::vector<std::string> fontMappings;
   app.add_option("--font-map", fontMappings,
                  "answer the font map dialog shown while placing: FACE|STYLE=FONT, e.g. 'Arial|Bold=(SHX) romans' "
@@ -309,6 +317,14 @@ int main(int argc, char** argv) {
   if (*cmdAutoUpdate)
     return RunWithoutDesign(argv[0], modulePath, [](ModuleLoader& m) { return StepRunner(m).Run("keyin QUORVELLE AUTOUPDATE"); });
   if (std::string error = AnswerPlacingFontMap(fontMappings); !error.empty()) return Fail(error);
+  if (!projectWiseFolder.empty()) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(projectWiseFolder, ec))
+      return Fail("--projectwise needs a folder, not " + projectWiseFolder);
+    sim::SetProjectWiseServer(std::filesystem::absolute(projectWiseFolder).string());
+    if (std::string error = sim::InstallProjectWiseStandIn(); !error.empty()) return Fail(error);
+  }
+  for (const auto& choice : projectWiseChoices) sim::PushProjectWiseChoice(choice);
   if (*cmdFontMap)
     return RunWithoutDesign(argv[0], modulePath, [&](ModuleLoader& m) { return RunFontMapCommand(m, fontMap); });
   if (*cmdImportList)
