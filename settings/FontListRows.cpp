@@ -7,6 +7,7 @@
 #include "host/mssystem.h"
 #include "platform/paths.h"
 #include "settings/FontMapTexts.h"
+#include "settings/OptionNames.h"
 #include "settings/Profile.h"
 #include "support/DecimalText.h"
 #include "support/TextCompare.h"
@@ -47,6 +48,25 @@ void FillFontList(CListModel& list, const ExcelFontMapArray& map, const std::vec
 std::string ValidWidthFactor(const std::string& text) {
   const double value = DecimalPrefixToDouble(text);
   return std::isfinite(value) && value >= 1e-6 ? text : kDefaultTextWFactor;
+}
+
+void WriteFontMapSettings(bool useSameFont, bool showDialog, const std::string& widthFactor, bool autoLoad) {
+  WriteProfileInt(kProductSection, kValueUseSameTextStyle, useSameFont);
+  WriteProfileInt(kProductSection, kValueShowFontMap, showDialog);
+  WriteProfileString(kProductSection, kValueTextWFactor, ValidWidthFactor(widthFactor));
+  WriteProfileInt(kProductSection, kValueAutoLoadFontMap, useSameFont ? 0 : autoLoad);
+}
+
+void WriteFontMapEntry(const std::string& face, const std::string& style, const std::string& font) {
+  WriteProfileString(kFontMapSection, face + "*" + style, font);
+}
+
+void SaveFontListToFile(HWND owner, const CListModel& list, const std::string& widthFactor) {
+  ExcelFontMapArray map = ReadFontList(list);
+  std::string path;
+  if (map.entries.empty() || !PickFontMapFileToSave(owner, &path)) return;
+  map.m_strTextWFactor = widthFactor;
+  map.SaveToFile(path);
 }
 
 namespace {

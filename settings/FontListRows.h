@@ -21,6 +21,15 @@ ExcelFontMapArray ReadFontList(const CListModel& list);
 void FillFontList(CListModel& list, const ExcelFontMapArray& map, const std::vector<std::string>* known = nullptr);
 // A width factor text whose value is below 1e-6, or no number, becomes "0.9".
 std::string ValidWidthFactor(const std::string& text);
+// What OK of both dialogs writes: the same font for all (which turns automatic loading
+// off), the dialog's showing while placing, the width factor (by the rule above) and
+// automatic loading.
+void WriteFontMapSettings(bool useSameFont, bool showDialog, const std::string& widthFactor, bool autoLoad);
+// The writing of a registry map value: the entry of the face and style.
+void WriteFontMapEntry(const std::string& face, const std::string& style, const std::string& font);
+// Saves the rows with the width factor to the ".afm" file the person chooses; nothing
+// when the list is empty or the dialog is cancelled.
+void SaveFontListToFile(HWND owner, const CListModel& list, const std::string& widthFactor);
 // Whether any of the texts starts with the prefix, letter case aside.
 bool AnyStartsWith(const std::vector<std::string>& texts, const std::string& prefix);
 

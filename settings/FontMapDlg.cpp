@@ -113,8 +113,7 @@ void CFontMapDlg::OnUpdate() {
   CListModel& list = List(IDC_FONTS);
   for (int row : list.GetSelection()) {
     list.SetItemText(row, kColumnMapped, font);
-    WriteProfileString(kFontMapSection, list.GetItemText(row, kColumnFace) + "*" + list.GetItemText(row, kColumnStyle),
-                       font);
+    WriteFontMapEntry(list.GetItemText(row, kColumnFace), list.GetItemText(row, kColumnStyle), font);
   }
 }
 
@@ -148,14 +147,7 @@ void CFontMapDlg::OnAutoLoadChanged() {
   Fill();
 }
 
-void CFontMapDlg::OnSave() {
-  ExcelFontMapArray map = ReadFontList(List(IDC_FONTS));
-  if (map.entries.empty()) return;
-  std::string path;
-  if (!PickFontMapFileToSave(Parent(), &path)) return;
-  map.m_strTextWFactor = GetDlgItemText(IDC_WIDTH_FACTOR);
-  map.SaveToFile(path);
-}
+void CFontMapDlg::OnSave() { SaveFontListToFile(Parent(), List(IDC_FONTS), GetDlgItemText(IDC_WIDTH_FACTOR)); }
 
 void CFontMapDlg::OnLoad() {
   std::string path;
@@ -172,10 +164,8 @@ void CFontMapDlg::OnOk() {
   const bool useSame = IsDlgButtonChecked(IDC_USE_SAME_FONT);
   if (useSame)
     for (ExcelFontMap& entry : m_tableMap.entries) entry.SetMSFont(WithoutNotFoundMarker(GetDlgItemText(IDC_SAME_FONT)));
-  WriteProfileInt(kProductSection, kValueUseSameTextStyle, useSame);
-  WriteProfileInt(kProductSection, kValueShowFontMap, IsDlgButtonChecked(IDC_SHOW_FONT_MAP));
-  WriteProfileString(kProductSection, kValueTextWFactor, ValidWidthFactor(GetDlgItemText(IDC_WIDTH_FACTOR)));
-  WriteProfileInt(kProductSection, kValueAutoLoadFontMap, useSame ? 0 : IsDlgButtonChecked(IDC_AUTO_LOAD));
+  WriteFontMapSettings(useSame, IsDlgButtonChecked(IDC_SHOW_FONT_MAP), GetDlgItemText(IDC_WIDTH_FACTOR),
+                       IsDlgButtonChecked(IDC_AUTO_LOAD));
   EndDialog(IDOK);
 }
 

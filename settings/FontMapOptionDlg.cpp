@@ -152,12 +152,12 @@ void CFontMapOptionDlg::OnAdd() {
       continue;
     if (Tell(kReplaceSameFont, MB_YESNO) == IDYES) {
       list.SetItemText(row, kColumnMapped, font);
-      WriteProfileString(kFontMapSection, face + "*" + style, font);
+      WriteFontMapEntry(face, style, font);
     }
     return;
   }
   list.InsertItem(list.GetItemCount(), {face, style, font});
-  WriteProfileString(kFontMapSection, face + "*" + style, font);
+  WriteFontMapEntry(face, style, font);
 }
 
 void CFontMapOptionDlg::OnRemove() {
@@ -170,12 +170,7 @@ void CFontMapOptionDlg::OnRemove() {
 }
 
 void CFontMapOptionDlg::OnSave() {
-  ExcelFontMapArray map = ReadFontList(List(IDC_FONTS));
-  if (map.entries.empty()) return;
-  std::string path;
-  if (!PickFontMapFileToSave(Parent(), &path)) return;
-  map.m_strTextWFactor = GetDlgItemText(IDC_WIDTH_FACTOR);
-  map.SaveToFile(path);
+  SaveFontListToFile(Parent(), List(IDC_FONTS), GetDlgItemText(IDC_WIDTH_FACTOR));
 }
 
 void CFontMapOptionDlg::OnLoad() {
@@ -225,10 +220,8 @@ void CFontMapOptionDlg::OnOk() {
   if (same.empty()) return void(Tell(kInvalidTextStyle, MB_OK));
   const bool useSame = IsDlgButtonChecked(IDC_USE_SAME_FONT);
   if (useSame) WriteProfileString(kProductSection, kValueSameTextStyle, same);
-  WriteProfileInt(kProductSection, kValueUseSameTextStyle, useSame);
-  WriteProfileInt(kProductSection, kValueShowFontMap, IsDlgButtonChecked(IDC_SHOW_FONT_MAP));
-  WriteProfileString(kProductSection, kValueTextWFactor, ValidWidthFactor(GetDlgItemText(IDC_WIDTH_FACTOR)));
-  WriteProfileInt(kProductSection, kValueAutoLoadFontMap, useSame ? 0 : IsDlgButtonChecked(IDC_AUTO_LOAD));
+  WriteFontMapSettings(useSame, IsDlgButtonChecked(IDC_SHOW_FONT_MAP), GetDlgItemText(IDC_WIDTH_FACTOR),
+                       IsDlgButtonChecked(IDC_AUTO_LOAD));
   EndDialog(IDOK);
 }
 
