@@ -29,11 +29,12 @@ std::string Formatted(const char* format, const std::string& a, const std::strin
   return text;
 }
 
-// The visible worksheets of the workbook the Excel user has current.
-std::vector<std::string> VisibleSheets() {
+// The visible worksheets of the workbook when it is the one Excel has current (it may
+// have failed to open in an Excel that runs with other workbooks).
+std::vector<std::string> VisibleSheets(const std::string& path) {
   std::vector<std::string> names;
   auto book = ExcelUtils::CurrentWorkbook();
-  if (!book) return names;
+  if (!book || !EqualsNoCase(book->FullName(), path)) return names;
   auto sheets = book->Worksheets();
   for (int i = 1; sheets && i <= sheets->Count(); ++i)
     if (auto sheet = sheets->Item(i); sheet && sheet->Visible() != 0) names.push_back(sheet->Name());
@@ -108,7 +109,7 @@ void CImportMultiTablesDialog::OnBrowse() {
     bool opened = ExcelUtils::AttachExcel(true, &path, 1, 0) != 0;
     if (!opened) opened = ExcelUtils::StartExcel(true) && ExcelUtils::OpenWorkbook(path, 1, 0);
     if (opened && ExcelUtils::EnsureWorkbook())
-      for (const std::string& name : VisibleSheets()) AddString(IDC_WORKSHEET, name);
+      for (const std::string& name : VisibleSheets(path)) AddString(IDC_WORKSHEET, name);
   } catch (...) {
   }
   ExcelUtils::ReleaseExcel();

@@ -73,8 +73,7 @@ TableRewrite MoveTableToFolder(ULong filePos, const std::string& oldFolder, cons
   }
   xlslinkinfo link;
   if (!ReadXlsInfo(&element, &link, false)) return TableRewrite::Skipped;
-  if (link.Path.size() < oldFolder.size() || !EqualsNoCase(link.Path.substr(0, oldFolder.size()), oldFolder))
-    return TableRewrite::Skipped;
+  if (!StartsWithNoCase(link.Path, oldFolder)) return TableRewrite::Skipped;
   const std::string newPath = newFolder + link.Path.substr(oldFolder.size());
   if (HasLinkRecord(&element)) return Outcome(RewriteLinkRecord(&element, newPath, nullptr, nullptr));
   MSElement cell = element;

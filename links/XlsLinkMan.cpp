@@ -62,6 +62,6 @@ bool CXlsLinkMan::BreakLink(const xlslinkinfo& key) {
 
 void CXlsLinkMan::ReplaceFolder(const std::string& oldFolder, const std::string& newFolder) {
   for (xlslinkinfo& entry : links_)
-    if (entry.Path.size() >= oldFolder.size() && EqualsNoCase(entry.Path.substr(0, oldFolder.size()), oldFolder))
+    if (StartsWithNoCase(entry.Path, oldFolder))
       entry.Path = newFolder + entry.Path.substr(oldFolder.size());
 }
