@@ -73,8 +73,9 @@ std::string FetchServerDocument(const std::string& serverPath, std::string* erro
   std::filesystem::create_directories(folder, ec);
   for (int n = 1; n < 10000; ++n) {
     const std::filesystem::path copy = folder / (std::to_string(n) + "_" + file.filename().string());
-    if (std::filesystem::exists(copy, ec)) continue;
-    if (!std::filesystem::copy_file(file, copy, ec)) break;
+    // Another process may take the same name meanwhile: the copy then fails and the
+    // next name is tried.
+    if (std::filesystem::exists(copy, ec) || !std::filesystem::copy_file(file, copy, ec)) continue;
     const std::string windows = ToWindowsPath(copy.string());
     Copies()[FoldCase(windows)] = serverPath;
     return windows;
