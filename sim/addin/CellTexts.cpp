@@ -1,6 +1,6 @@
 #include "sim/addin/CellTexts.h"
 
-#include <charconv>
+#include <cstdio>
 
 #include "sim/Strings.h"
 
@@ -36,9 +36,11 @@ std::string ValueText(const CellData& cell) {
     case CellValueKind::Boolean:
       return cell.Boolean() ? "TRUE" : "FALSE";
     case CellValueKind::Number: {
+      // As the value reads as text in Excel's automation: 15 significant digits, the
+      // exponent form only for large and small magnitudes (100000, not 1e+05).
       char buffer[32];
-      auto result = std::to_chars(buffer, buffer + sizeof buffer, cell.number);
-      return std::string(buffer, result.ptr);
+      std::snprintf(buffer, sizeof buffer, "%.15G", cell.number);
+      return buffer;
     }
     default:
       return cell.Text();

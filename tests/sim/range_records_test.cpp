@@ -119,6 +119,20 @@ TEST(RangeRecordsTest, EveryPatternIsSentAsExcelsPatternWithItsColours) {
   EXPECT_EQ(-4142, plain.fillColorIndex);
 }
 
+TEST(RangeRecordsTest, NumbersAreSentBesideTheirTextAsExcelWritesTheirValue) {
+  sim::MinimalWorkbookParts parts;
+  parts.sheetData = R"(<row r="1"><c r="A1"><v>100000</v></c><c r="B1"><v>1E+20</v></c><c r="C1"><v>0.1</v></c>)"
+                    R"(<c r="D1"><v>0.33333333333333331</v></c><c r="E1"><v>1.5E-7</v></c><c r="F1"><v>-2.5</v></c></row>)";
+  std::string error;
+  std::string bytes = sim::MakeZipArchive(sim::MinimalWorkbookEntries(parts), &error);
+  auto values = sim::ReadWorkbookFromMemory(bytes.data(), bytes.size(), &error);
+  ASSERT_NE(nullptr, values) << error;
+  const std::pair<const char*, const char*> cases[] = {{"A1", "100000"},           {"B1", "1E+20"},
+                                                       {"C1", "0.1"},              {"D1", "0.333333333333333"},
+                                                       {"E1", "1.5E-07"},          {"F1", "-2.5"}};
+  for (const auto& [address, value] : cases) EXPECT_EQ(value, DescribeCell(*values, address).textInfo2) << address;
+}
+
 TEST(RangeRecordsTest, AlignmentsAreExcelsWithGeneralResolvedAsTheValueIsShown) {
   auto book = Fixture("bootstrap29.xlsx");
   const struct {

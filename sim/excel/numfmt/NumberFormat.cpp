@@ -17,11 +17,10 @@ struct ChosenSection {
   bool showsMinus = true;  // false where the section itself is the negative one
 };
 
-// A condition that only negative numbers meet: its section writes its own sign.
+// The condition of the negative section, "[<0]": its section writes its own sign. A
+// section of any other bound (such as "[<-10]") shows the minus sign as Excel does.
 bool OnlyNegatives(const std::optional<FormatCondition>& condition) {
-  return condition && condition->operand <= 0 &&
-         (condition->op == FormatCondition::Less ||
-          (condition->op == FormatCondition::LessEqual && condition->operand < 0));
+  return condition && condition->op == FormatCondition::Less && condition->operand == 0;
 }
 
 // Without conditions: positive (and zero, with two sections); negative; zero. With

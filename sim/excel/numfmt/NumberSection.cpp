@@ -96,9 +96,9 @@ std::string Scientific(const std::vector<FormatToken>& tokens, const NumberLayou
                        const DecimalNumber& number) {
   const int integerPlaces = static_cast<int>(layout.integer.size());
   const int decimals = static_cast<int>(layout.decimals.size());
-  // "##0.0E+0" keeps the exponent a multiple of three; "00.0E+0" shows two digits
-  // before the point.
-  const bool engineering = integerPlaces > 1 && layout.integer.find_first_of("#?") != std::string::npos;
+  // Several integer places keep the exponent a multiple of their count, whatever the
+  // placeholders: "##0.0E+0" shows 12.3E+3, "0000.0000E+0" shows 0012.3457E+4.
+  const bool engineering = integerPlaces > 1;
   const int step = engineering ? integerPlaces : 1;
   int exponent = 0;
   FixedDigits mantissa = RoundToFixed(number, decimals);
