@@ -15,6 +15,9 @@ struct LineStyleName {
 const LineStyleName kLineStyleNames[] = {
     {xlContinuous, "CONTINUOUS", 0}, {xlDash, "DASHED", 3},     {xlDot, "DOT", 1},
     {xlDashDot, "DASHDOT", 4},       {xlDashDotDot, "DIVIDE", 6}, {xlDouble, "Double", -1},
+    // No slanted line style exists to draw: the nearest, a medium dash-dot, rather
+    // than no border at all.
+    {xlSlantDashDot, "DASHDOT", 4},
 };
 
 }  // namespace
@@ -26,6 +29,7 @@ void CAutoBorder::DeriveStyle(const QuorvelleSetup& setup) {
     case xlThick: LineWeight = setup.BorderThickWeight; break;
     default: LineWeight = 0; break;
   }
+  if (LineStyle == xlSlantDashDot) LineWeight = setup.BorderMediumWeight;
   for (const LineStyleName& entry : kLineStyleNames)
     if (entry.lineStyle == LineStyle) {
       StyleName = entry.styleName;

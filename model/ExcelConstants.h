@@ -24,6 +24,7 @@ constexpr int xlDash = -4115;
 constexpr int xlDot = -4118;
 constexpr int xlDashDot = 4;
 constexpr int xlDashDotDot = 5;
+constexpr int xlSlantDashDot = 13;
 constexpr int xlDouble = -4119;
 constexpr int xlLineStyleNone = -4142;
 

@@ -149,7 +149,9 @@ TEST_F(CellRecordTest, EdgeStylesAndWeightsFollowTheOptionSet) {
       {xlContinuous, xlThin, "CONTINUOUS", 0, 1}, {xlDash, xlMedium, "DASHED", 3, 3},
       {xlDot, xlThick, "DOT", 1, 5},              {xlDashDot, xlHairline, "DASHDOT", 4, 0},
       {xlDashDotDot, xlThin, "DIVIDE", 6, 1},     {xlDouble, xlThick, "Double", 0, 5},
-      {xlLineStyleNone, xlThin, "", 0, 1},        {13, xlMedium, "", 0, 3},  // slanted dash-dot
+      {xlLineStyleNone, xlThin, "", 0, 1},
+      // Slanted dash-dot: the nearest line drawn, a medium dash-dot, whatever weight comes.
+      {xlSlantDashDot, xlMedium, "DASHDOT", 4, 3}, {xlSlantDashDot, xlThin, "DASHDOT", 4, 3},
       {xlContinuous, 99, "CONTINUOUS", 0, 0},
   };
   for (const Case& k : cases) {
