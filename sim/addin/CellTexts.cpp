@@ -1,6 +1,8 @@
 #include "sim/addin/CellTexts.h"
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "sim/Strings.h"
 
@@ -48,7 +50,9 @@ std::string ValueText(const CellData& cell) {
 }
 
 std::string RunDescription(const CellText& text, const FontData& cellFont, std::size_t capacity) {
-  std::string description;
+  // Runs that differ only in what the description does not carry (their colour, their
+  // size) are one run here: a text of many coloured runs still fits.
+  std::vector<std::pair<std::string, std::size_t>> runs;  // fields, last unit
   std::size_t end = 0;  // UTF-16 units of the runs so far
   for (const TextRun& run : text.runs) {
     std::size_t units = Utf8ToUtf16(run.text).size();
@@ -57,9 +61,17 @@ std::string RunDescription(const CellText& text, const FontData& cellFont, std::
     const FontData& font = run.font ? *run.font : cellFont;
     if (font.name.find_first_of("|:") != std::string::npos) return "";
     int script = font.vertAlign == "superscript" ? 1 : font.vertAlign == "subscript" ? 2 : 0;
+    std::string fields = font.name + "|b" + (font.bold ? "1" : "0") + "|i" + (font.italic ? "1" : "0") + "|s" +
+                         std::to_string(script);
+    if (!runs.empty() && runs.back().first == fields)
+      runs.back().second = end - 1;
+    else
+      runs.emplace_back(std::move(fields), end - 1);
+  }
+  std::string description;
+  for (const auto& [fields, last] : runs) {
     if (!description.empty()) description += ':';
-    description += font.name + "|b" + (font.bold ? "1" : "0") + "|i" + (font.italic ? "1" : "0") + "|s" +
-                   std::to_string(script) + "|" + std::to_string(end - 1);
+    description += fields + "|" + std::to_string(last);
     if (description.size() >= capacity) return "";
   }
   return description;

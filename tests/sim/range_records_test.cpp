@@ -3,6 +3,8 @@
 // shows.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <map>
 
 #include "model/CellRecordConversion.h"
@@ -251,6 +253,32 @@ TEST_F(RichTextTest, RichTextIsSentWithItsRunDescriptionAndReadBackIntoRuns) {
   ASSERT_EQ(4u, read.Font.Runs.size());
   EXPECT_EQ(u"bold\n", read.Font.Runs[1].GetRunText());
   EXPECT_EQ(u"italic", read.Font.Runs[3].GetRunText());
+}
+
+// Sixty runs that differ in colour, every tenth bold: the description carries no
+// colour, so runs alike in what it carries are one, and the bold ones still fit.
+TEST_F(RichTextTest, ManyColouredRunsKeepTheirBoldAndItalicRuns) {
+  std::string runs;
+  for (int i = 0; i < 60; ++i) {
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "FF%06X", i * 4111);
+    runs += std::string("<r><rPr>") + (i % 10 == 9 ? "<b/>" : "") + "<color rgb=\"" + colour +
+            "\"/><rFont val=\"Calibri\"/></rPr><t>ab</t></r>";
+  }
+  sim::MinimalWorkbookParts parts;
+  parts.sheetData = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is>" + runs + "</is></c></row>";
+  std::string error;
+  std::string bytes = sim::MakeZipArchive(sim::MinimalWorkbookEntries(parts), &error);
+  auto book = sim::ReadWorkbookFromMemory(bytes.data(), bytes.size(), &error);
+  ASSERT_NE(nullptr, book) << error;
+  const std::string description = DescribeCell(*book, "A1").runDescription;
+  std::string expected;
+  for (int block = 0; block < 6; ++block) {
+    const int boldStart = block * 20 + 18;  // each block: nine plain runs, then a bold one
+    expected += (block ? ":" : "") + std::string("Calibri|b0|i0|s0|") + std::to_string(boldStart - 1) +
+                ":Calibri|b1|i0|s0|" + std::to_string(boldStart + 1);
+  }
+  EXPECT_EQ(expected, description);
 }
 
 TEST(RangeRecordsTest, NumberFormatsGiveTheShownTextAndCarryTheCodeAndTheValue) {
