@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-
 #include <map>
 
 #include "model/CellRecordConversion.h"
