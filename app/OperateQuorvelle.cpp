@@ -101,6 +101,49 @@ bool SendRangeWithAddin(ExcelApplication& excel, const xlslinkinfo& link) {
   return false;
 }
 
+// The link's workbook opened in Excel: a file by its resolved path, a ProjectWise
+// document through the component in the open mode given; null when it did not open.
+std::shared_ptr<ExcelWorkbook> OpenLinkedWorkbook(ExcelApplication& excel, const xlslinkinfo& link,
+                                                  const std::string& excelPath, int projectWiseMode) {
+  if (link.Path.find('*') == std::string::npos) return excel.Workbooks()->Open(excelPath, kUpdateLinksAlways, {});
+  if (CAcadFunc::OpenWorkbookOnProjectWise(signalWindow->excelApp, link.Path, projectWiseMode))
+    return excel.ActiveWorkbook();
+  return nullptr;
+}
+
+// The link's sheet activated (the message said) and its range selected; false, with
+// the workbook closed and the user told, when either is not there.
+bool SelectLinkedArea(ExcelApplication& excel, ExcelWorkbook& book, const xlslinkinfo& link,
+                      const std::string& excelPath, const char* sheetMessage) {
+  if (!link.Worksheet.empty()) {
+    try {
+      ActivateLinkedSheet(book, link.Worksheet);
+    } catch (...) {
+      CloseWithoutSaving(book);
+      mdlOutput_error(Formatted(kCannotFindSheet, excelPath, link.Worksheet).c_str());
+      return false;
+    }
+    mdlOutput_message(Formatted(sheetMessage, excelPath, link.Worksheet).c_str());
+  }
+  if (!link.Range.empty()) {
+    try {
+      SelectLinkedRange(excel, link.Range);
+    } catch (...) {
+      CloseWithoutSaving(book);
+      mdlOutput_error(Formatted(kCannotSelectRange, excelPath, link.Worksheet, link.Range).c_str());
+      return false;
+    }
+  }
+  return true;
+}
+
+// Closes the workbook; the local copy of a ProjectWise document is deleted after it.
+void CloseLinkedWorkbook(ExcelWorkbook& book, const xlslinkinfo& link) {
+  const std::string fullName = book.FullName();
+  CloseWithoutSaving(book);
+  if (link.Path.find('*') != std::string::npos) DeleteFileA(fullName.c_str());
+}
+
 int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
   CQuorvelle table;
   CTableInTransfer inTransfer(table);
@@ -131,42 +174,16 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
   const DPoint3d origin = TakePlacementOf(old, setup);
   SaveCurrentOptions(kFuncUpdate, link.Range);
 
-  std::shared_ptr<ExcelWorkbook> book;
-  if (link.Path.find('*') == std::string::npos) {
-    book = excel.Workbooks()->Open(excelPath, kUpdateLinksAlways, {});
-  } else if (CAcadFunc::OpenWorkbookOnProjectWise(signalWindow->excelApp, link.Path, 0)) {
-    book = excel.ActiveWorkbook();
-  }
+  std::shared_ptr<ExcelWorkbook> book = OpenLinkedWorkbook(excel, link, excelPath, 0);
   if (!book) return 0;
   signalWindow->ReloadExcelAddins();
-
-  if (!link.Worksheet.empty()) {
-    try {
-      ActivateLinkedSheet(*book, link.Worksheet);
-    } catch (...) {
-      CloseWithoutSaving(*book);
-      mdlOutput_error(Formatted(kCannotFindSheet, excelPath, link.Worksheet).c_str());
-      return 0;
-    }
-    mdlOutput_message(Formatted(kUpdatingSheet, excelPath, link.Worksheet).c_str());
-  }
-  if (!link.Range.empty()) {
-    try {
-      SelectLinkedRange(excel, link.Range);
-    } catch (...) {
-      CloseWithoutSaving(*book);
-      mdlOutput_error(Formatted(kCannotSelectRange, excelPath, link.Worksheet, link.Range).c_str());
-      return 0;
-    }
-  }
+  if (!SelectLinkedArea(excel, *book, link, excelPath, kUpdatingSheet)) return 0;
   // The workbook stays open on failure: the clean-up quits Excel with it.
   if (!SendRangeWithAddin(excel, link)) return 0;
 
   link.LastSaveTime = SaveTimeOfWorkbook(excelPath, local, *book);
-  const std::string fullName = book->FullName();
-  CloseWithoutSaving(*book);
+  CloseLinkedWorkbook(*book, link);
   book.reset();
-  if (!local && link.Path.find('*') != std::string::npos) DeleteFileA(fullName.c_str());
 
   DetachTablePictures(setup.pictureTag, mdlElement_getID(&old));
   MSElement header = MakeTableHeader(link, true);
@@ -178,7 +195,6 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
 // and range selected, and the range sent to the signal window, which collects it as
 // the next table; the workbook closed after its last item.
 int OperateItem(ExcelApplication& excel, xlslinkinfo& item, bool openWorkbook, bool closeWorkbook) {
-  const bool projectWise = item.Path.find('*') != std::string::npos;
   const bool local = IsLocalLinkPath(item.Path);
   std::string excelPath = item.Path;
   if (local) {
@@ -188,37 +204,12 @@ int OperateItem(ExcelApplication& excel, xlslinkinfo& item, bool openWorkbook, b
       return 0;
     }
   }
-  std::shared_ptr<ExcelWorkbook> book;
-  if (!openWorkbook) {
-    book = excel.ActiveWorkbook();
-  } else if (!projectWise) {
-    book = excel.Workbooks()->Open(excelPath, kUpdateLinksAlways, {});
-  } else if (CAcadFunc::OpenWorkbookOnProjectWise(signalWindow->excelApp, item.Path, 2)) {
-    book = excel.ActiveWorkbook();
-  }
+  std::shared_ptr<ExcelWorkbook> book =
+      openWorkbook ? OpenLinkedWorkbook(excel, item, excelPath, 2) : excel.ActiveWorkbook();
   if (!book) return 0;
-
-  // A failure below comes before anything was sent: the table waiting for the next
+  // A failure here comes before anything was sent: the table waiting for the next
   // range stays the signal window's, so that the next item's range is received.
-  if (!item.Worksheet.empty()) {
-    try {
-      ActivateLinkedSheet(*book, item.Worksheet);
-    } catch (...) {
-      CloseWithoutSaving(*book);
-      mdlOutput_error(Formatted(kCannotFindSheet, excelPath, item.Worksheet).c_str());
-      return 0;
-    }
-    mdlOutput_message(Formatted(kImportingActivated, excelPath, item.Worksheet).c_str());
-  }
-  if (!item.Range.empty()) {
-    try {
-      SelectLinkedRange(excel, item.Range);
-    } catch (...) {
-      CloseWithoutSaving(*book);
-      mdlOutput_error(Formatted(kCannotSelectRange, excelPath, item.Worksheet, item.Range).c_str());
-      return 0;
-    }
-  }
+  if (!SelectLinkedArea(excel, *book, item, excelPath, kImportingActivated)) return 0;
   // The tables of the range are linked to the workbook as found here, so that the
   // link is stored the way the user's settings want it.
   signalWindow->linkInfo = item;
@@ -226,11 +217,7 @@ int OperateItem(ExcelApplication& excel, xlslinkinfo& item, bool openWorkbook, b
   try {
     if (!SendRangeWithAddin(excel, item)) return 0;
     item.LastSaveTime = SaveTimeOfWorkbook(excelPath, local, *book);
-    if (closeWorkbook) {
-      const std::string fullName = book->FullName();
-      CloseWithoutSaving(*book);
-      if (projectWise) DeleteFileA(fullName.c_str());
-    }
+    if (closeWorkbook) CloseLinkedWorkbook(*book, item);
   } catch (const _com_error& e) {
     mdlOutput_printf(MSG_MESSAGE, kCannotImport, item.Path.c_str(), item.Worksheet.c_str(),
                      static_cast<long>(e.Error()));
