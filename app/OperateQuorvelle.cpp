@@ -33,6 +33,8 @@ namespace {
 
 constexpr int kAddinTransferDispid = 6;
 constexpr int kUpdateLinksAlways = 3;
+// The open mode the update flows and the list import ask the ProjectWise component for.
+constexpr int kProjectWiseUpdateMode = 2;
 
 // The table receiving the add-in's records, and the option set in force, for as long
 // as one table is redrawn.
@@ -174,7 +176,7 @@ int Operate(ExcelApplication& excel, ULong filePos, int checkUpToDate) {
   const DPoint3d origin = TakePlacementOf(old, setup);
   SaveCurrentOptions(kFuncUpdate, link.Range);
 
-  std::shared_ptr<ExcelWorkbook> book = OpenLinkedWorkbook(excel, link, excelPath, 0);
+  std::shared_ptr<ExcelWorkbook> book = OpenLinkedWorkbook(excel, link, excelPath, kProjectWiseUpdateMode);
   if (!book) return 0;
   signalWindow->ReloadExcelAddins();
   if (!SelectLinkedArea(excel, *book, link, excelPath, kUpdatingSheet)) return 0;
@@ -205,7 +207,7 @@ int OperateItem(ExcelApplication& excel, xlslinkinfo& item, bool openWorkbook, b
     }
   }
   std::shared_ptr<ExcelWorkbook> book =
-      openWorkbook ? OpenLinkedWorkbook(excel, item, excelPath, 2) : excel.ActiveWorkbook();
+      openWorkbook ? OpenLinkedWorkbook(excel, item, excelPath, kProjectWiseUpdateMode) : excel.ActiveWorkbook();
   if (!book) return 0;
   // A failure here comes before anything was sent: the table waiting for the next
   // range stays the signal window's, so that the next item's range is received.
