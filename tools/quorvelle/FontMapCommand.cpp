@@ -9,8 +9,8 @@
 #include "sim/SimOutput.h"
 #include "sim/platform/TextCase.h"
 #include "tools/quorvelle/CreateCommand.h"
+#include "tools/quorvelle/DialogSteps.h"
 #include "tools/quorvelle/Questions.h"
-#include "tools/quorvelle/Steps.h"
 
 namespace {
 
@@ -37,27 +37,9 @@ constexpr int kPlacingUpdate = 248;
 
 using Rows = std::vector<std::vector<std::string>>;
 
-std::string LastBoxSince(std::size_t logStart) {
-  const auto& log = sim::OutputLog();
-  for (std::size_t i = log.size(); i-- > logStart;)
-    if (log[i].kind == sim::OutputKind::WindowsMessageBox) return log[i].text;
-  return "";
-}
-
 // Runs the font map command with the script at its dialog.
 std::string RunDialog(ModuleLoader& module, const sim::DialogScript& script) {
-  bool shown = false;
-  sim::PushDialogScript([&](IDialogPresenter& d) {
-    shown = true;
-    script(d);
-  });
-  StepRunner steps(module);
-  if (std::string error = steps.Run("keyin QUORVELLE FONTMAP"); !error.empty()) return error;
-  if (!shown) {
-    sim::ClearDialogScripts();
-    return "The font map dialog did not open.";
-  }
-  return "";
+  return RunKeyinAtDialog(module, "QUORVELLE FONTMAP", "The font map dialog", script);
 }
 
 // The choice of a combo box the text names, letter case aside; "" when none does.

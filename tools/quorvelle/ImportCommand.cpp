@@ -9,6 +9,7 @@
 #include "sim/platform/SimPlatform.h"
 #include "sim/platform/TextCase.h"
 #include "tools/quorvelle/CreateCommand.h"
+#include "tools/quorvelle/DialogSteps.h"
 #include "tools/quorvelle/Questions.h"
 #include "tools/quorvelle/Steps.h"
 
@@ -30,26 +31,10 @@ using Rows = std::vector<std::vector<std::string>>;
 
 // Opens the dialog with the script at it; the rows it showed when the script ended.
 std::string RunDialog(ModuleLoader& module, const sim::DialogScript& script, Rows* rows) {
-  bool shown = false;
-  sim::PushDialogScript([&](IDialogPresenter& dialog) {
-    shown = true;
+  return RunKeyinAtDialog(module, "QUORVELLE IMPORT", "The dialog Import Multiple Ranges", [&](IDialogPresenter& dialog) {
     script(dialog);
     if (rows) *rows = dialog.ListRows(kItems);
   });
-  StepRunner steps(module);
-  if (std::string error = steps.Run("keyin QUORVELLE IMPORT"); !error.empty()) return error;
-  if (!shown) {
-    sim::ClearDialogScripts();
-    return "The dialog Import Multiple Ranges did not open.";
-  }
-  return "";
-}
-
-std::string BoxesSince(std::size_t logStart) {
-  const auto& log = sim::OutputLog();
-  for (std::size_t i = log.size(); i-- > logStart;)
-    if (log[i].kind == sim::OutputKind::WindowsMessageBox) return log[i].text;
-  return "";
 }
 
 std::string List(ModuleLoader& module, bool json) {
@@ -99,7 +84,7 @@ std::string Add(ModuleLoader& module, const std::vector<std::string>& w) {
   if (added) return "";
   if (!sheetOffered)
     return "The workbook has no visible sheet " + w[2] + (offered.empty() ? "." : " (it has " + offered + ").");
-  const std::string said = BoxesSince(logStart);
+  const std::string said = LastBoxSince(logStart);
   return "The item was not added" + (said.empty() ? std::string(".") : ": " + said);
 }
 
@@ -132,7 +117,7 @@ std::string SaveOrLoad(ModuleLoader& module, const std::vector<std::string>& w) 
       module, [&](IDialogPresenter& d) { sim::Press(d, w[0] == "save" ? kSaveListButton : kLoadListButton); },
       nullptr);
   if (!error.empty()) return error;
-  const std::string said = BoxesSince(logStart);
+  const std::string said = LastBoxSince(logStart);
   // Loading says so of lines it leaves out, which is no failure of the load.
   if (!said.empty() && said.find("were left out") == std::string::npos && said.find("the rest were") == std::string::npos)
     return "The list was not " + std::string(w[0] == "save" ? "saved: " : "loaded: ") + said;

@@ -18,9 +18,9 @@
 #include "sim/excel/SimExcel.h"
 #include "sim/platform/SimPlatform.h"
 #include "sim/platform/TextCase.h"
+#include "tools/quorvelle/DialogSteps.h"
 #include "tools/quorvelle/PlacedTables.h"
 #include "tools/quorvelle/Questions.h"
-#include "tools/quorvelle/Steps.h"
 
 namespace {
 
@@ -180,18 +180,7 @@ std::string RunManager(ModuleLoader& module, const sim::DialogScript& script) {
   if (tables.empty()) return "The design file has no tables.";
   mdlSelect_freeAll();
   for (const PlacedTable& t : tables) mdlSelect_addElement(t.filePos, mdlModelRef_getActive(), 0);
-  bool shown = false;
-  sim::PushDialogScript([&](IDialogPresenter& dialog) {
-    shown = true;
-    script(dialog);
-  });
-  StepRunner steps(module);
-  if (std::string error = steps.Run("keyin QUORVELLE LINKS"); !error.empty()) return error;
-  if (!shown) {
-    sim::ClearDialogScripts();
-    return "The link manager did not open.";
-  }
-  return "";
+  return RunKeyinAtDialog(module, "QUORVELLE LINKS", "The link manager", script);
 }
 
 std::string Update(ModuleLoader& module, const LinkKey& from, const LinkKey& to) {
