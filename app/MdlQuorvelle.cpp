@@ -8,7 +8,6 @@
 #include "app/Exports.h"
 #include "app/Lifecycle.h"
 #include "app/ModuleState.h"
-#include "app/NotAvailable.h"
 #include "app/ModuleStateScope.h"
 #include "app/TableCell.h"
 #include "excel/ExcelUtils.h"
@@ -16,15 +15,22 @@
 #include "host/msoutput.h"
 #include "host/msscan.h"
 #include "host/msstate.h"
+#include "host/mssystem.h"
 #include "output/PatternTemplate.h"
 #include "settings/FontMapOptionDlg.h"
 #include "settings/Profile.h"
+#include "support/AboutDlg.h"
+#include "support/FaultTranslator.h"
+#include "support/LiveUpdateDlg.h"
+#include "support/SampleTextNode.h"
+#include "support/SupportPages.h"
 
 
 extern "C" {
 
 int InitApplicationDll() {
   ModuleStateScope scope;
+  InstallFaultTranslator();
   MakePatternTemplate();
   return 0;
 }
@@ -127,30 +133,30 @@ int Quorvelle_ImportMultiTables_Start() {
 
 int Product_Help() {
   ModuleStateScope scope;
-  ReportNotAvailable("Help");
+  PlaceSampleTextNode();
   return 1;
 }
 
 void Product_Support() {
   ModuleStateScope scope;
-  ReportNotAvailable("Support");
+  OpenSupportMail(ExcelUtils::GetExcelVersion());
 }
 
 int Product_About() {
   ModuleStateScope scope;
-  ReportNotAvailable("About");
+  CAboutDlg(mdlNativeWindow_getMainHandle(0)).DoModal();
   return 1;
 }
 
 int Product_CheckUpdate() {
   ModuleStateScope scope;
-  ReportNotAvailable("Check for Update");
+  CLiveUpdateDlg(mdlNativeWindow_getMainHandle(0)).DoModal();
   return 1;
 }
 
 int Product_Demo() {
   ModuleStateScope scope;
-  ReportNotAvailable("The demonstration page");
+  OpenDemoPage();
   return 1;
 }
 

@@ -1,6 +1,7 @@
 #include "app/SignalDlg.h"
 
 #include "model/CQuorvelle.h"
+#include "support/FaultTranslator.h"
 
 namespace {
 constexpr char kWindowClass[] = "QuorvelleSignalDlg";
@@ -40,7 +41,11 @@ void CSignalDlg::DestroyWindow() {
   hwnd_ = nullptr;
 }
 
-BOOL CSignalDlg::OnInitDialog() { return TRUE; }
+// The window may be created on a thread the module has not seen yet.
+BOOL CSignalDlg::OnInitDialog() {
+  InstallFaultTranslator();
+  return TRUE;
+}
 
 void CSignalDlg::QuitExcel() {
   if (!excelApp) return;

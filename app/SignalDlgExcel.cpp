@@ -23,7 +23,7 @@ namespace {
 DWORD SystemMajorVersion() {
   OSVERSIONINFOEXA info;
   info.dwOSVersionInfoSize = sizeof info;
-  return GetVersionExA(&info) ? info.dwMajorVersion : 0;
+  return GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&info)) ? info.dwMajorVersion : 0;
 }
 
 // Activates the link's sheet and selects its range.

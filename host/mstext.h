@@ -5,7 +5,8 @@
 
 #include "host/mselmdscr.h"
 
-// A text element of a wide string; `edParam` (enter-data fields) is not used.
+// A text element of a wide string; `edParam` (enter-data fields) is not used. Without
+// a size or parameters the text takes the active text size and font.
 StatusInt mdlText_createWide(MSElement* out, const MSElement* in, const MSWChar* text, const DPoint3d* origin,
                              const RotMatrix* rMatrix, const TextSizeParam* size, const TextParamWide* params,
                              const void* edParam, DgnModelRefP modelRef);
@@ -23,6 +24,9 @@ StatusInt mdlTextNode_createWithStrings(MSElementDescr** node, const char* const
                                         const MSElement* in, const DPoint3d* origin, const RotMatrix* rMatrix,
                                         const TextSizeParam* size, const TextParamWide* params,
                                         DgnModelRefP modelRef);
+// The font number new texts are placed with (the active font).
+UInt32 mdlText_getCurrentFont();
+
 // The box round every text of the node, in the node's direction.
 StatusInt mdlTextNode_extractShape(DPoint3d shape[5], DPoint3d* userOrigin, const MSElementDescr* node,
                                    int forceUserOrigin, int view);

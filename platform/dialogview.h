@@ -40,6 +40,8 @@ class IDialogPresenter {
   // 1 or 0 for a check box that is checked or not, -1 for other controls.
   virtual int ControlCheck(int controlId) const = 0;
   virtual bool ControlEnabled(int controlId) const = 0;
+  // Hidden controls are neither seen nor pressed.
+  virtual bool ControlVisible(int controlId) const = 0;
   virtual std::vector<int> ListIds() const = 0;
   virtual std::vector<std::string> ListColumns(int listId) const = 0;
   virtual std::vector<std::vector<std::string>> ListRows(int listId) const = 0;

@@ -7,13 +7,21 @@
 #include <utility>
 #include <vector>
 
-#include "platform/registry.h"
+#include "support/Registry.h"
+
+// "Software\Korvu\KorvuMSV8i\<section>", read and written as an application reads its
+// profile. A missing value, or one of the wrong type, reads as the caller's default.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/Registry.h"
 
 extern const char kRegistryRoot[];     // "Korvu\KorvuMSV8i"
 extern const char kProductSection[];   // "Quorvelle"
 
-// "Software\Korvu\KorvuMSV8i\<section>".
-std::string ProfileKeyPath(const std::string& section);
 
 int GetProfileInt(const std::string& section, const std::string& entry, int defaultValue);
 std::string GetProfileString(const std::string& section, const std::string& entry,
@@ -31,10 +39,3 @@ std::vector<std::pair<std::string, std::string>> GetProfileStrings(const std::st
 // The path of the ProjectWise component's library, as its installation registered it
 // under the machine-wide product key; "" when it did not.
 std::string ProjectWiseLibraryPath();
-
-// Any key: a 32-bit value or a text; false when absent, unreadable or of another type.
-bool ReadRegistryDword(HKEY root, const std::string& path, const std::string& name, DWORD* value);
-bool ReadRegistryString(HKEY root, const std::string& path, const std::string& name, std::string* value);
-// Writes under a key it creates when needed; false on failure.
-bool WriteRegistryDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
-bool WriteRegistryString(HKEY root, const std::string& path, const std::string& name, const std::string& value);

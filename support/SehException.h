@@ -4,20 +4,30 @@
 #include <exception>
 #include <string>
 
-#include "platform/wintypes.h"
+#include "platform/seh.h"
+#include "support/StackWalker.h"
 
 // The report of a processor fault in the advisory box the user is asked to send.
 void ShowFaultReport(const std::string& report, const std::string& titlePrefix = "");
 
-class win_seh_exception : public std::exception {
+class win_seh_exception : public std::exception, public StackWalker {
  public:
-  explicit win_seh_exception(DWORD code) : code_(code) {}
+  // Built on the faulting thread, from what the system reported of the fault.
+  explicit win_seh_exception(const EXCEPTION_POINTERS* pointers);
+  ~win_seh_exception() override = default;
   const char* what() const noexcept override { return "system exception"; }
-  DWORD code() const { return code_; }
-  // "Catched the Exception in <operation>: <code>." and the last breadcrumb.
-  std::string report(const char* operation);
+  virtual DWORD code() const { return record_.ExceptionCode; }
+  virtual const EXCEPTION_RECORD& record() const { return record_; }
+  virtual const CONTEXT& context() const { return context_; }
+  // "Catched the Exception in <operation>: <code>.", the last breadcrumb, then the
+  // modules and the stack at the fault.
+  virtual std::string report(const char* operation);
+
+ protected:
+  void WriteLine(LPCSTR text) override { report_ += text; }
 
  private:
-  DWORD code_;
+  EXCEPTION_RECORD record_{};
+  CONTEXT context_{};
   std::string report_;
 };

@@ -84,6 +84,17 @@ bool CDialogPresenter::ControlEnabled(int controlId) const {
   return found != controls_.end() && found->second.enabled;
 }
 
+bool CDialogPresenter::ControlVisible(int controlId) const {
+  if (lists_.count(controlId)) return true;
+  auto found = controls_.find(controlId);
+  return found != controls_.end() && found->second.visible;
+}
+
+void CDialogPresenter::ShowControl(int controlId, bool visible) {
+  auto found = controls_.find(controlId);
+  if (found != controls_.end()) found->second.visible = visible;
+}
+
 std::vector<int> CDialogPresenter::ListIds() const {
   std::vector<int> ids;
   for (const auto& [id, list] : lists_) ids.push_back(id);

@@ -40,6 +40,7 @@ class CDialogPresenter : public IDialogPresenter {
   std::vector<std::string> ControlItems(int controlId) const override;
   int ControlCheck(int controlId) const override;
   bool ControlEnabled(int controlId) const override;
+  bool ControlVisible(int controlId) const override;
   std::vector<int> ListIds() const override;
   std::vector<std::string> ListColumns(int listId) const override;
   std::vector<std::vector<std::string>> ListRows(int listId) const override;
@@ -70,6 +71,7 @@ class CDialogPresenter : public IDialogPresenter {
   std::string GetDlgItemText(int controlId) const { return ControlText(controlId); }
   void SetDlgItemText(int controlId, const std::string& text);
   void EnableControl(int controlId, bool enabled);
+  void ShowControl(int controlId, bool visible);
   void EndDialog(LONG_PTR result);
   HWND Parent() const { return parent_; }
 
@@ -82,6 +84,7 @@ class CDialogPresenter : public IDialogPresenter {
   struct Control {
     std::string text;
     bool enabled = true;
+    bool visible = true;
     bool dropDownList = false;
     bool sorted = true;
     int check = -1;                  // a check box's state; -1 for other controls

@@ -85,14 +85,19 @@ StatusInt CreateNode(MSElementDescr** node, const std::vector<std::u16string>& l
 StatusInt mdlText_createWide(MSElement* out, const MSElement* in, const MSWChar* text, const DPoint3d* origin,
                              const RotMatrix* rMatrix, const TextSizeParam* size, const TextParamWide* params,
                              const void*, DgnModelRefP) {
-  if (!out || !text || !*text || !origin || !SoundSize(size) || !params || sim::ShouldFail("mdlText_createWide"))
-    return ERROR;
+  const TextSizeParam activeSize = ActiveSize();
+  const TextParamWide activeParams = ActiveParams();
+  if (!size) size = &activeSize;
+  if (!params) params = &activeParams;
+  if (!out || !text || !*text || !origin || !SoundSize(size) || sim::ShouldFail("mdlText_createWide")) return ERROR;
   MSElement el = MakeText(text, *origin, rMatrix, *size, *params, in);
   if (sim::GeometryProblem(el) || mdlElement_size(&el) > MAX_ELEMENT_SIZE) return ERROR;
   sim::ElementToStorage(el);
   *out = std::move(el);
   return SUCCESS;
 }
+
+UInt32 mdlText_getCurrentFont() { return sim::Model().activeFont; }
 
 StatusInt mdlText_extractShape(DPoint3d shape[5], DPoint3d* userOrigin, const MSElement* text, int, int) {
   if (!shape || !text || text->type != TEXT_ELM) return ERROR;

@@ -111,6 +111,10 @@ bool Press(IDialogPresenter& dialog, int controlId) {
     Record(dialog.Caption(), "cannot press " + ButtonName(dialog, controlId) + ": it is not enabled");
     return false;
   }
+  if (controlId != IDCANCEL && !dialog.ControlVisible(controlId)) {
+    Record(dialog.Caption(), "cannot press " + ButtonName(dialog, controlId) + ": it is not shown");
+    return false;
+  }
   Record(dialog.Caption(), "pressed " + ButtonName(dialog, controlId));
   // A check box turns over when clicked, before the dialog hears of it.
   if (const int check = dialog.ControlCheck(controlId); check >= 0) dialog.OnChecked(controlId, check == 0);

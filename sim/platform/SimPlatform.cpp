@@ -21,6 +21,8 @@ void ResetPlatform() {
   ResetSpecialFolders();
   FreeAllItemIdLists();
   FreeAllLibraries();
+  SetSystemVersion({});
+  ClearShellExecutions();
 }
 
 }  // namespace sim

@@ -6,6 +6,9 @@
 #include <chrono>
 #include <cstddef>
 #include <string>
+#include <vector>
+
+#include "platform/wintypes.h"
 
 namespace sim {
 
@@ -85,6 +88,31 @@ std::string ToWindowsPath(const std::string& linuxPath);
 bool SetSpecialFolder(int csidl, const std::string& linuxFolder);
 // The Linux folder in force, or "" when the folder is unavailable.
 std::string SpecialFolder(int csidl);
+
+// --- System ---
+
+// What GetVersionExA reports; Windows 10 (10.0.19045), a workstation, by default.
+struct SystemVersion {
+  DWORD major = 10;
+  DWORD minor = 0;
+  DWORD build = 19045;
+  DWORD platform = 2;  // VER_PLATFORM_WIN32_NT
+  std::string servicePack;
+  WORD servicePackMajor = 0;
+  WORD suiteMask = 0;
+  BYTE productType = 1;  // VER_NT_WORKSTATION
+};
+void SetSystemVersion(const SystemVersion& version);
+
+// --- Shell execution ---
+
+// What ShellExecuteA was asked to open, in order; nothing is started.
+struct ShellExecution {
+  std::string verb, file, parameters, directory;
+  int show = 0;
+};
+const std::vector<ShellExecution>& ShellExecutions();
+void ClearShellExecutions();
 
 // --- Handles (for checking that every handle and view was released) ---
 

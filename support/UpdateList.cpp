@@ -1,0 +1,67 @@
+#include "support/UpdateList.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <vector>
+
+#include "support/SupportTexts.h"
+
+namespace {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::string Trim(const std::string& text) {
+  const char* blanks = " \t\r\n\v\f";
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Every part between points, empty ones included.
+std::vector<std::string> Parts(const std::string& version) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t dot; (dot = version.find('.', start)) != std::string::npos; start = dot + 1)
+    parts.push_back(version.substr(start, dot - start));
+  parts.push_back(version.substr(start));
+  return parts;
+}
+
+// The part's leading digits as a number; none gives 0.
+long long PartValue(const std::string& part) {
+  long long value = 0;
+  for (char c : part) {
+    if (c < '0' || c > '9') break;
+    value = std::min<long long>(value * 10 + (c - '0'), 1LL << 40);  // parts beyond that are equal
+  }
+  return value;
+}
+
+}  // namespace
+
+std::string UpdateListKey() {
+  char key[64];
+  std::snprintf(key, sizeof key, kUpdateKeyFormat, "MS", kProductName);
+  return Lower(key);
+}
+
+bool VersionOfLine(const std::string& line, std::string* version) {
+  const std::string key = UpdateListKey();
+  if (Lower(line).find(key) == std::string::npos) return false;
+  *version = Trim(line.substr(key.size()));
+  return true;
+}
+
+int CompareVersions(const std::string& serverVersion) {
+  const std::vector<std::string> running = Parts(kProductVersion), server = Parts(serverVersion);
+  for (std::size_t i = 0; i < std::min(running.size(), server.size()); ++i) {
+    const long long mine = PartValue(running[i]), theirs = PartValue(server[i]);
+    if (theirs > mine) return 0;
+    if (theirs < mine) return 1;
+  }
+  return 1;
+}
