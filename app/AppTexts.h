@@ -60,6 +60,12 @@ constexpr char kCannotImport[] = "Cannot import %s[%s]. %ld.";
 constexpr char kCannotImportUnknown[] = "Cannot import %s[%s]. Unknown Error.";
 constexpr char kManageFontMapFailed[] = "Unknown error raised in Quorvelle_ManageFontMap.";
 constexpr char kManageLinkFailed[] = "Unknown error raised in Quorvelle_ManageLink.";
+// The support commands run guarded like every other command.
+constexpr char kProductHelpFailed[] = "Unknown error raised in Product_Help.";
+constexpr char kProductSupportFailed[] = "Unknown error raised in Product_Support.";
+constexpr char kProductAboutFailed[] = "Unknown error raised in Product_About.";
+constexpr char kProductCheckUpdateFailed[] = "Unknown error raised in Product_CheckUpdate.";
+constexpr char kProductDemoFailed[] = "Unknown error raised in Product_Demo.";
 constexpr char kNoTablesFound[] = "No Quorvelles Found.";
 constexpr char kNoTableIsFound[] = "No Quorvelle is found.";
 constexpr char kSelectFailed[] = "Failed to mdlSelect_getElement in UpdateQuorvelle_Selected: %d";

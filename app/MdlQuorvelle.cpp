@@ -133,30 +133,31 @@ int Quorvelle_ImportMultiTables_Start() {
 
 int Product_Help() {
   ModuleStateScope scope;
-  PlaceSampleTextNode();
+  RunGuarded({"Product_Help", kProductHelpFailed}, [] { PlaceSampleTextNode(); });
   return 1;
 }
 
 void Product_Support() {
   ModuleStateScope scope;
-  OpenSupportMail(ExcelUtils::GetExcelVersion());
+  RunGuarded({"Product_Support", kProductSupportFailed}, [] { OpenSupportMail(ExcelUtils::GetExcelVersion()); });
 }
 
 int Product_About() {
   ModuleStateScope scope;
-  CAboutDlg(mdlNativeWindow_getMainHandle(0)).DoModal();
+  RunGuarded({"Product_About", kProductAboutFailed}, [] { CAboutDlg(mdlNativeWindow_getMainHandle(0)).DoModal(); });
   return 1;
 }
 
 int Product_CheckUpdate() {
   ModuleStateScope scope;
-  CLiveUpdateDlg(mdlNativeWindow_getMainHandle(0)).DoModal();
+  RunGuarded({"Product_CheckUpdate", kProductCheckUpdateFailed},
+             [] { CLiveUpdateDlg(mdlNativeWindow_getMainHandle(0)).DoModal(); });
   return 1;
 }
 
 int Product_Demo() {
   ModuleStateScope scope;
-  OpenDemoPage();
+  RunGuarded({"Product_Demo", kProductDemoFailed}, [] { OpenDemoPage(); });
   return 1;
 }
 

@@ -16,6 +16,7 @@
 #include "platform/msgbox.h"
 #include "platform/registry.h"
 #include "platform/version.h"
+#include "support/SehException.h"
 #include "support/SupportTexts.h"
 
 namespace {
@@ -185,6 +186,8 @@ std::string CSignalDlg::GetWorkbookPathOnProjectWise() {
     return std::holds_alternative<std::string>(path) ? std::get<std::string>(path) : "";
   } catch (const _com_error& e) {
     mdlDialog_openMessageBox(DIALOGID_MsgBoxOK, e.ErrorMessage().c_str(), MSGBOX_ICON_INFORMATION);
+  } catch (win_seh_exception& e) {
+    ShowFaultReport(e.report("CSignalDlg::GetWorkbookPathOnProjectWise"));
   } catch (...) {
     mdlOutput_message(itemObtained ? kProjectWiseNotLoaded : kProjectWiseNotFound);
   }

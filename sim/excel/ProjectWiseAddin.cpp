@@ -1,6 +1,7 @@
 // The ProjectWise component's add-in object inside the stand-in Excel: it knows a
 // few server documents by their local copies and reports the server path of the
 // active workbook.
+#include "sim/SimFailures.h"
 #include "sim/excel/AddinObjects.h"
 #include "sim/excel/DispatchArguments.h"
 #include "sim/excel/ExcelErrors.h"
@@ -23,6 +24,7 @@ class ProjectWiseObject : public AutomationObject, public std::enable_shared_fro
     auto excel = Connected();
     if (dispid == kActiveDocumentPathDispid) {
       ExpectArgumentCount(arguments, 0, 0);
+      if (ShouldFail("ProjectWiseActiveDocumentPath")) Raise(static_cast<HRESULT>(0x80004005), "Unspecified error");
       if (!component_.activeDocumentPath.empty()) return component_.activeDocumentPath;
       auto active = excel->state().ActiveWorkbook();
       return active ? ServerPathOfCopy(active->fullName) : std::string();

@@ -341,6 +341,24 @@ TEST_F(CreateFlowTest, AProjectWiseDocumentIsLinkedByItsServerPathAndItsLocalCop
   (void)copy;
 }
 
+// A fault inside the component is reported under the operation that asked it; the
+// table is placed, linked to the workbook as Excel has it.
+TEST_F(CreateFlowTest, AFaultInsideTheProjectWiseComponentIsReportedAndTheTablePlaced) {
+  WriteRegistryString(HKEY_CLASSES_ROOT, "CLSID\\{88CCE1C4-8A32-4DA2-8ED4-743FBB0E9BA5}", "", "QuorvellePW");
+  StartCreate();
+  ExcelApplicationPtr excel = sim::LastStartedExcel();
+  UserOpensWorkbook("dms00123.xlsx");
+  sim::RegisterProjectWiseAddin(*excel, {"pw:\\\\server*Projects\\Doors.xlsx??", {}}, true);
+  sim::FaultOperation("ProjectWiseActiveDocumentPath");
+  ASSERT_EQ("", Send({{"ranges", {Range(1, 1)}}}));
+  const auto reports = sim::OutputTexts(sim::OutputKind::AdvisoryBox);
+  ASSERT_EQ(1u, reports.size());
+  EXPECT_EQ(0u, reports[0].find("Catched the Exception in CSignalDlg::GetWorkbookPathOnProjectWise: C0000005.\n"))
+      << reports[0];
+  sim::SendDataPoint({0, 0, 0});
+  EXPECT_EQ(1u, Elements().size());
+}
+
 TEST_F(CreateFlowTest, ExcelThatCannotStartEndsTheOperationWithItsMessage) {
   sim::FailOperation("CreateAutomationApplication");
   StartCreate();

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "sim/SimHost.h"
+#include "sim/SimFailures.h"
 #include "sim/SimOutput.h"
 #include "sim/addin/TableDescription.h"
 #include "sim/addin_library/AddinInstall.h"
@@ -35,6 +36,7 @@
 #include "tools/quorvelle/Render.h"
 #include "tools/quorvelle/Smoke.h"
 #include "tools/quorvelle/Steps.h"
+#include "tools/quorvelle/SupportCommand.h"
 
 namespace {
 
@@ -247,6 +249,14 @@ int main(int argc, char** argv) {
   std::vector<std::string> optionWords;
   auto* cmdOptions = app.add_subcommand("options", "list, set or reset the options tables are drawn with");
   cmdOptions->add_option("words", optionWords, "list | set NAME VALUE | reset [NAME...]")->required();
+  SupportRequest support;
+  auto* cmdSupport = app.add_subcommand("support", "the support commands: the About box, the support e-mail, the "
+                                                   "demonstration page, the update check, the help sample");
+  cmdSupport->add_option("words", support.words, "about | mail | demo | check-update | help")->required();
+  cmdSupport->add_option("--server", support.server, "the update server for this run: HOST[:PORT]");
+  std::string faultingOperation;
+  app.add_option("--inject-fault", faultingOperation,
+                 "make the host's operation (mdlElmdscr_add, say) touch an invalid address on its next call");
   CLI11_PARSE(app, argc, argv);
 
   // On a terminal the completion bars move in place on stderr; elsewhere (a pipe, a
@@ -325,6 +335,9 @@ int main(int argc, char** argv) {
     if (std::string error = sim::InstallProjectWiseStandIn(); !error.empty()) return Fail(error);
   }
   for (const auto& choice : projectWiseChoices) sim::PushProjectWiseChoice(choice);
+  if (!faultingOperation.empty()) sim::FaultOperation(faultingOperation);
+  if (*cmdSupport && !SupportNeedsDesign(support))
+    return RunWithoutDesign(argv[0], modulePath, [&](ModuleLoader& m) { return RunSupportCommand(m, support); });
   if (*cmdFontMap)
     return RunWithoutDesign(argv[0], modulePath, [&](ModuleLoader& m) { return RunFontMapCommand(m, fontMap); });
   if (*cmdImportList)
@@ -335,7 +348,7 @@ int main(int argc, char** argv) {
   CDesignFileLock hold;
   const bool changesDesign =
       *cmdNew || *cmdCreate || *cmdRun || *cmdSmoke || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink ||
-      (*cmdLinks && !IsLinkListing(links)) || *cmdImport;
+      (*cmdLinks && !IsLinkListing(links)) || *cmdImport || *cmdSupport;
   if (changesDesign) {
     if (std::string error = hold.Take(design, !*cmdRun, LockWaitSeconds()); !error.empty()) return Fail(error);
   }
@@ -347,7 +360,7 @@ int main(int argc, char** argv) {
   // An empty file is one a writer made and never saved into (it was stopped).
   std::error_code ec;
   const bool noDesignYet = !std::filesystem::exists(design, ec) || std::filesystem::file_size(design, ec) == 0;
-  if (*cmdSmoke || ((*cmdCreate || *cmdImport) && noDesignYet)) {
+  if (*cmdSmoke || ((*cmdCreate || *cmdImport || *cmdSupport) && noDesignYet)) {
     sim::NewDesignFile(design);
   } else if (std::string error = sim::OpenDesignFile(design); !error.empty()) {
     return Fail(error);
@@ -391,6 +404,8 @@ int main(int argc, char** argv) {
     if (std::string error = RunImport(module, importRequest); !error.empty()) status = Fail(error);
   } else if (*cmdLinks) {
     if (std::string error = RunLinkChange(module, links); !error.empty()) status = Fail(error);
+  } else if (*cmdSupport) {
+    if (std::string error = RunSupportCommand(module, support); !error.empty()) status = Fail(error);
   } else if (*cmdRun) {
     if (!script.empty()) {
       std::string text, reason;
@@ -408,7 +423,8 @@ int main(int argc, char** argv) {
       }
   }
   // The module tells the user of a failure rather than failing the command itself.
-  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink || *cmdLinks || *cmdImport)) {
+  if (status == 0 && (*cmdCreate || *cmdRun || *cmdUpdate || *cmdEdit || *cmdOpen || *cmdReplaceLink || *cmdLinks || *cmdImport ||
+                      *cmdSupport)) {
     const std::vector<std::string> failures = ReportedFailures(logStart, static_cast<bool>(*cmdCreate));
     if (!failures.empty()) status = Fail("the module reported a failure: " + failures.front());
   }
