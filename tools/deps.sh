@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
-  libzip-dev libpugixml-dev libexpat1-dev libdw-dev libcpp-httplib-dev
+  libzip-dev libpugixml-dev libexpat1-dev libdw-dev
   libcairo2-dev libturbojpeg0-dev libfreetype-dev libfontconfig-dev fontconfig fonts-liberation fonts-crosextra-carlito
   clang libclang-rt-14-dev
 )

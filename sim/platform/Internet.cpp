@@ -1,8 +1,6 @@
-// The Internet library: real HTTP/1.1 requests (cpp-httplib) behind WinINet's
-// handles. As WinINet does, the connection handle only names the server; the
+// The Internet library: real HTTP requests behind WinINet's handles. As WinINet does, the connection handle only names the server; the
 // request connects when it is sent.
-#include <httplib.h>
-
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <string>
@@ -10,6 +8,7 @@
 
 #include "platform/wininet.h"
 #include "sim/SimFailures.h"
+#include "sim/platform/HttpClient.h"
 #include "sim/platform/Failure.h"
 
 namespace {
@@ -19,7 +18,7 @@ struct InternetHandle {
   std::string host;
   INTERNET_PORT port = INTERNET_DEFAULT_HTTP_PORT;
   std::string verb, object;
-  httplib::Headers headers;
+  std::vector<std::pair<std::string, std::string>> headers;
   bool sent = false;
   int status = 0;
   std::string body;
@@ -41,22 +40,6 @@ HINTERNET Open(std::unique_ptr<InternetHandle> handle) {
   InternetHandle* raw = handle.get();
   Handles().emplace(raw, std::move(handle));
   return raw;
-}
-
-DWORD ErrorOf(httplib::Error error) {
-  switch (error) {
-    case httplib::Error::Connection:
-      return ERROR_INTERNET_CANNOT_CONNECT;
-    case httplib::Error::ConnectionTimeout:
-      return ERROR_INTERNET_TIMEOUT;
-    case httplib::Error::Read:
-    case httplib::Error::Write:
-      return ERROR_INTERNET_CONNECTION_RESET;
-    case httplib::Error::Canceled:
-      return ERROR_INTERNET_CONNECTION_ABORTED;
-    default:
-      return ERROR_HTTP_INVALID_SERVER_RESPONSE;
-  }
 }
 
 }  // namespace
@@ -108,8 +91,10 @@ BOOL HttpAddRequestHeadersA(HINTERNET hRequest, LPCSTR lpszHeaders, DWORD dwHead
     if (line.empty() || colon == std::string::npos) continue;  // blank lines add nothing
     std::string name = line.substr(0, colon), value = line.substr(colon + 1);
     value.erase(0, value.find_first_not_of(' '));
-    if ((dwModifiers & HTTP_ADDREQ_FLAG_ADD_IF_NEW) && request->headers.count(name)) continue;
-    request->headers.emplace(name, value);
+    const bool present = std::any_of(request->headers.begin(), request->headers.end(),
+                                     [&](const auto& header) { return header.first == name; });
+    if ((dwModifiers & HTTP_ADDREQ_FLAG_ADD_IF_NEW) && present) continue;
+    request->headers.emplace_back(name, value);
   }
   return TRUE;
 }
@@ -117,15 +102,13 @@ BOOL HttpAddRequestHeadersA(HINTERNET hRequest, LPCSTR lpszHeaders, DWORD dwHead
 BOOL HttpSendRequestA(HINTERNET hRequest, LPCSTR, DWORD, LPVOID, DWORD) {
   InternetHandle* request = Find(hRequest, InternetHandle::Request);
   if (!request) return sim::FailWith(ERROR_INTERNET_INCORRECT_HANDLE_TYPE, FALSE);
-  httplib::Client client(request->host, request->port);
-  client.set_connection_timeout(10);
-  client.set_read_timeout(20);
-  httplib::Result result = request->verb == "GET" ? client.Get(request->object, request->headers)
-                                                  : client.Head(request->object, request->headers);
-  if (!result) return sim::FailWith(ErrorOf(result.error()), FALSE);
+  sim::HttpAnswer answer;
+  const DWORD error = sim::HttpRequest(request->host, request->port, request->verb == "HEAD" ? "HEAD" : "GET",
+                                       request->object, request->headers, &answer);
+  if (error != ERROR_SUCCESS) return sim::FailWith(error, FALSE);
   request->sent = true;
-  request->status = result->status;
-  request->body = result->body;
+  request->status = answer.status;
+  request->body = std::move(answer.body);
   request->read = 0;
   return TRUE;
 }

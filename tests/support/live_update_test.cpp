@@ -1,60 +1,15 @@
 // "Check for Update" against a web server of its own on the loopback address.
-#include <httplib.h>
-
-#include <mutex>
-#include <thread>
-
 #include "app/Exports.h"
 #include "platform/msgbox.h"
 #include "sim/SimDialogs.h"
 #include "sim/SimOutput.h"
 #include "support/LiveUpdateDlg.h"
 #include "support/Registry.h"
+#include "tests/LoopbackHttpServer.h"
 #include "tests/TestSupport.h"
 #include "ui/Hyperlink.h"
 
 namespace {
-
-// Serves the update list with the status and text the test sets.
-class UpdateServer {
- public:
-  UpdateServer() {
-    server_.Get("/updatelist/checkforupdate.txt", [this](const httplib::Request&, httplib::Response& response) {
-      std::lock_guard<std::mutex> lock(mutex_);
-      ++requests_;
-      response.status = status_;
-      response.set_content(body_, "text/plain");
-    });
-    port_ = server_.bind_to_any_port("127.0.0.1");
-    thread_ = std::thread([this] { server_.listen_after_bind(); });
-    // Stopping works only once it runs.
-    while (!server_.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  ~UpdateServer() { Stop(); }
-  void Stop() {
-    server_.stop();
-    if (thread_.joinable()) thread_.join();
-  }
-  void Answer(int status, std::string body) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    status_ = status;
-    body_ = std::move(body);
-  }
-  int port() const { return port_; }
-  int requests() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return requests_;
-  }
-
- private:
-  httplib::Server server_;
-  std::thread thread_;
-  int port_ = 0;
-  int status_ = 200;
-  std::string body_;
-  int requests_ = 0;
-  std::mutex mutex_;
-};
 
 class LiveUpdateTest : public HostTest {
  protected:
@@ -85,7 +40,7 @@ class LiveUpdateTest : public HostTest {
 };
 
 TEST_F(LiveUpdateTest, TheServersListSaysWhetherANewerVersionIsThere) {
-  UpdateServer server;
+  LoopbackHttpServer server;
   PointAt("127.0.0.1:" + std::to_string(server.port()));
   struct Case {
     const char* name;
@@ -115,12 +70,14 @@ TEST_F(LiveUpdateTest, TheServersListSaysWhetherANewerVersionIsThere) {
     // The link opens the download page.
     EXPECT_EQ(c.linkShown ? 1u : 0u, sim::ShellExecutions().size()) << c.name;
   }
-  EXPECT_EQ(6, server.requests());
+  const auto requests = server.requests();
+  ASSERT_EQ(6u, requests.size());
+  EXPECT_EQ("GET /updatelist/checkforupdate.txt HTTP/1.0", requests[0]);
   EXPECT_TRUE(sim::OutputTexts(sim::OutputKind::WindowsMessageBox).empty());
 }
 
 TEST_F(LiveUpdateTest, AServerThatCannotBeReachedIsSaidInTheStatusAndABox) {
-  UpdateServer gone;
+  LoopbackHttpServer gone;
   const int port = gone.port();
   gone.Stop();
   PointAt("http://127.0.0.1:" + std::to_string(port) + "/");

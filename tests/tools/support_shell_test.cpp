@@ -1,10 +1,8 @@
 // The support commands and a processor fault inside the host, from the host shell.
-#include <httplib.h>
-
 #include <filesystem>
 #include <nlohmann/json.hpp>
-#include <thread>
 
+#include "tests/LoopbackHttpServer.h"
 #include "tests/tools/ShellTestSupport.h"
 
 namespace {
@@ -48,16 +46,11 @@ TEST_F(SupportShellTest, TheSupportCommandsSayWhatTheyWouldOpenAndShow) {
 }
 
 TEST_F(SupportShellTest, TheUpdateCheckAsksTheServerGivenForThisRunOnly) {
-  httplib::Server server;
-  server.Get("/updatelist/checkforupdate.txt", [](const httplib::Request&, httplib::Response& response) {
-    response.set_content("MS*Quorvelle: 5.80\n", "text/plain");
-  });
-  const int port = server.bind_to_any_port("127.0.0.1");
-  std::thread serving([&] { server.listen_after_bind(); });
-  while (!server.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  LoopbackHttpServer server;
+  server.Answer(200, "MS*Quorvelle: 5.80\n");
+  const int port = server.port();
   ShellResult r = Shell("--quiet support check-update --server 127.0.0.1:" + std::to_string(port));
-  server.stop();
-  serving.join();
+  server.Stop();
   ASSERT_EQ(0, r.status) << r.out;
   EXPECT_EQ("The new version 5.80 is available.\nPlease download the new version by visiting\n"
             "http://www.korvu.com/download.php?product=qv\n",
