@@ -53,9 +53,9 @@ std::string EditionFromRegistry() {
   if (!ReadRegistryString(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\ProductOptions", "ProductType",
                           &type))
     return "";
-  if (CompareNoCase(type, "WINNT") == 0) return "Professional ";
-  if (CompareNoCase(type, "LANMANNT") == 0) return "Server ";
-  if (CompareNoCase(type, "SERVERNT") == 0) return "Advanced Server ";
+  if (EqualsNoCase(type, "WINNT")) return "Professional ";
+  if (EqualsNoCase(type, "LANMANNT")) return "Server ";
+  if (EqualsNoCase(type, "SERVERNT")) return "Advanced Server ";
   return "";
 }
 

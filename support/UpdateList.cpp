@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/SupportTexts.h"
+#include "support/TextCompare.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ std::string UpdateListKey() {
 
 bool VersionOfLine(const std::string& line, std::string* version) {
   const std::string key = UpdateListKey();
-  if (Lower(line).find(key) == std::string::npos) return false;
+  if (FindNoCase(line, key) == std::string::npos) return false;
   *version = Trim(line.substr(key.size()));
   return true;
 }
