@@ -5,11 +5,11 @@
 
 #include "automation/ComError.h"
 #include "excel/ExcelTexts.h"
-#include "platform/errortext.h"
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/windows.h"
 #include "support/SupportTexts.h"
+#include "support/SystemMessage.h"
 #include "support/TextCompare.h"
 
 namespace {
@@ -254,10 +254,12 @@ int ExcelUtils::ParseRangeEnd(const std::string& address, int* row, int* column)
 }
 
 void ExcelUtils::ReportOleError(HRESULT status) {
-  char text[1024];
-  if (FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, static_cast<DWORD>(status),
-                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr) == 0)
-    std::snprintf(text, sizeof text, kOleErrorFallback, kOleErrorSource, kOleErrorLine,
+  std::string text = SystemMessageText(static_cast<DWORD>(status));
+  if (text.empty()) {
+    char fallback[1024];
+    std::snprintf(fallback, sizeof fallback, kOleErrorFallback, kOleErrorSource, kOleErrorLine,
                   static_cast<unsigned>(status));
-  MessageBoxA(nullptr, text, kProductTitle, MB_OK | MB_ICONINFORMATION);
+    text = fallback;
+  }
+  MessageBoxA(nullptr, text.c_str(), kProductTitle, MB_OK | MB_ICONINFORMATION);
 }

@@ -2,18 +2,11 @@
 
 #include "settings/Profile.h"
 #include "support/TextCompare.h"
+#include "support/TextTrim.h"
 
 const char kImportListSection[] = "Quorvelle\\MultiImportList";
 
 namespace {
-
-constexpr std::string_view kWhiteSpace = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(kWhiteSpace);
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(kWhiteSpace) - first + 1);
-}
 
 bool IsText(std::string_view line) {
   for (unsigned char c : line)
@@ -33,13 +26,13 @@ bool SameImportItem(const ImportItem& a, const ImportItem& b) {
 bool ParseImportLine(std::string_view line, ImportItem* item) {
   std::string* fields[] = {&item->workbook, &item->worksheet, &item->range};
   for (std::string* field : fields) field->clear();
-  line = Trim(line);
+  line = TrimWhiteSpace(line);
   std::size_t next = 0;
   for (std::size_t at = 0; at < line.size() && next < 3;) {
     const std::size_t start = line.find_first_not_of('*', at);
     if (start == std::string_view::npos) break;
     const std::size_t end = std::min(line.find('*', start), line.size());
-    *fields[next++] = std::string(Trim(line.substr(start, end - start)));
+    *fields[next++] = std::string(TrimWhiteSpace(line.substr(start, end - start)));
     at = end;
   }
   return !item->workbook.empty() && !item->worksheet.empty();
@@ -55,7 +48,7 @@ void ForEachImportLine(const std::vector<std::uint8_t>& bytes, const std::functi
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     // The trailing CR of the list's own line ends goes with the trimming.
-    const std::string_view trimmed = Trim(line);
+    const std::string_view trimmed = TrimWhiteSpace(line);
     if (trimmed.empty()) continue;
     if (line.size() > kMaxImportLineBytes || !IsText(trimmed)) {
       if (leftOut) ++*leftOut;

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/errortext.h"
 #include "platform/msgbox.h"
 #include "platform/wininet.h"
 #include "support/Registry.h"
 #include "support/SupportTexts.h"
+#include "support/SystemMessage.h"
 #include "support/UpdateList.h"
 
 namespace {
@@ -42,11 +42,8 @@ class InternetHandle {
 };
 
 std::string ErrorText(DWORD code) {
-  char text[512];
-  if (FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                     MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), text, sizeof text, nullptr))
-    return text;
-  std::snprintf(text, sizeof text, "Internet error %lu.", static_cast<unsigned long>(code));
+  std::string text = SystemMessageText(code);
+  if (text.empty()) text = "Internet error " + std::to_string(code) + ".";
   return text;
 }
 

@@ -7,19 +7,13 @@
 
 #include "support/SupportTexts.h"
 #include "support/TextCompare.h"
+#include "support/TextTrim.h"
 
 namespace {
 
 std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
   return text;
-}
-
-std::string Trim(const std::string& text) {
-  const char* blanks = " \t\r\n\v\f";
-  const std::size_t first = text.find_first_not_of(blanks);
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
 // Every part between points, empty ones included.
@@ -53,7 +47,7 @@ std::string UpdateListKey() {
 bool VersionOfLine(const std::string& line, std::string* version) {
   const std::string key = UpdateListKey();
   if (FindNoCase(line, key) == std::string::npos) return false;
-  *version = Trim(line.substr(key.size()));
+  *version = std::string(TrimWhiteSpace(std::string_view(line).substr(key.size())));
   return true;
 }
 
