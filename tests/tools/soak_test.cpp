@@ -39,13 +39,6 @@ class SoakTest : public ShellTest {
     const pid_t child = fork();
     if (child == 0) {
       putenv(const_cast<char*>(registry.c_str()));
-      // Under the sanitizers, LeakSanitizer's own scan at exit faults now and then in
-      // these children ("Tracer caught signal 11", inside its ScanRangeForPointers),
-      // depending on the size of their environment. What this test checks is the
-      // design files; the shell's leaks are checked by every other shell test.
-      const char* sanitizer = getenv("ASAN_OPTIONS");
-      const std::string options = std::string(sanitizer ? sanitizer : "") + ":detect_leaks=0";
-      setenv("ASAN_OPTIONS", options.c_str(), 1);
       const int null = open("/dev/null", O_WRONLY);
       const int log = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
       dup2(null, 1);
