@@ -15,6 +15,17 @@ void ReadEdge(const CCellRecord& record, size_t block, bool hasPriority, const Q
   edge.DeriveStyle(setup);
 }
 
+// Upward, downward and stacked text, and angles between, as the sheet shows them. A
+// right angle is the upward or downward text it looks like, and a value Excel never
+// sends is horizontal text.
+int StoredOrientation(int sent) {
+  if (sent == xlUpward || sent == xlDownward || sent == xlVertical) return sent;
+  if (sent == kMaxOrientationDegrees) return xlUpward;
+  if (sent == -kMaxOrientationDegrees) return xlDownward;
+  if (sent == 0 || sent < -kMaxOrientationDegrees || sent > kMaxOrientationDegrees) return xlHorizontal;
+  return sent;
+}
+
 }  // namespace
 
 CAutoCell ReadCellRecord(const CCellRecord& record, QuorvelleSetup& setup) {
@@ -26,8 +37,7 @@ CAutoCell ReadCellRecord(const CCellRecord& record, QuorvelleSetup& setup) {
   cell.LayoutWidth = record.Double(kCellLayoutWidth);
   cell.LayoutHeight = record.Double(kCellLayoutHeight);
 
-  int orientation = record.Int32(kCellOrientation);
-  cell.Orientation = orientation == xlUpward || orientation == xlDownward ? orientation : xlHorizontal;
+  cell.Orientation = StoredOrientation(record.Int32(kCellOrientation));
   cell.IndentLevel = record.Int32(kCellIndentLevel);
   cell.HorizontalAlignment = record.Int32(kCellHorizontalAlignment);
   cell.VerticalAlignment = record.Int32(kCellVerticalAlignment);

@@ -17,6 +17,9 @@ constexpr int xlBottom = -4107;
 constexpr int xlHorizontal = -4128;
 constexpr int xlUpward = -4171;
 constexpr int xlDownward = -4170;
+constexpr int xlVertical = -4166;  // stacked: one character under the other
+// Any other orientation is an angle in degrees, -90 to 90, counter-clockwise.
+constexpr int kMaxOrientationDegrees = 90;
 
 // Border line styles.
 constexpr int xlContinuous = 1;

@@ -21,6 +21,7 @@
 class CAutoCell;
 class CAutoLine;
 class CQuorvelle;
+struct CTextSpill;
 
 class CQVUtiMStation {
  public:
@@ -72,8 +73,11 @@ class CQVUtiMStation {
   static int DrawDiagonalUp(const CAutoCell& cell, MSElementDescr* cellDscr);
   // Appends the cell's diagonal-down border line.
   static int DrawDiagonalDown(const CAutoCell& cell, MSElementDescr* cellDscr);
-  // Appends the cell's text in its font, size, alignment and colour.
-  static int DrawAutoCellText(const CAutoCell& cell, MSElementDescr* cellDscr);
+  // Appends the cell's text in its font, size, alignment and colour. With the spill the
+  // row leaves it, a one-line horizontal text wider than its room keeps only the whole
+  // characters that fit, so that it never runs over a neighbour's text; without, the
+  // text is drawn whole.
+  static int DrawAutoCellText(const CAutoCell& cell, MSElementDescr* cellDscr, const CTextSpill* spill = nullptr);
   // Appends one border line segment with its level, colour, weight and line style.
   static int DrawBorderSegment(const CAutoLine& segment, MSElementDescr* cellDscr);
 

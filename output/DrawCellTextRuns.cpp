@@ -12,7 +12,6 @@ constexpr double kSmallRatio = 0.66;
 constexpr double kNumeratorRise = 0.5 * kSmallRatio;
 constexpr double kDenominatorDrop = 0.27;
 constexpr double kFractionBaselineShift = 0.2;
-constexpr double kRunGap = 0.1;  // in text widths
 
 UInt32 FractionMark(const TextParamWide& params) { return params.exFlags & TXTEXFLAG_STACKEDFRACTION_SECTION_MASK; }
 
@@ -88,7 +87,8 @@ class CRunNode {
   MSElementDescr* TakeIfFits() {
     DPoint3d shape[5];
     if (!node_ || mdlTextNode_extractShape(shape, nullptr, node_, 0, CommandView()) != SUCCESS) return nullptr;
-    if (!(cell_.LayoutWidth - currentOptionSet->LeftMargin > shape[1].x - shape[0].x)) return nullptr;
+    const double room = text_.clipped ? text_.room : cell_.LayoutWidth - currentOptionSet->LeftMargin;
+    if (!(room > shape[1].x - shape[0].x)) return nullptr;
     MSElementDescr* node = node_;
     node_ = nullptr;
     return node;
@@ -129,12 +129,13 @@ class CRunNode {
     return true;
   }
 
-  // The pen goes behind the node, a little apart.
+  // The pen goes to the end of the node: the runs of a text follow each other as its
+  // characters do, the node's shape reaching to the end of the last one's advance (a
+  // gap here would show as a second space where a run ends with one).
   void MovePen(bool backToBaseline) {
     DPoint3d shape[5];
     if (mdlTextNode_extractShape(shape, nullptr, node_, 0, CommandView()) != SUCCESS) return;
     pen_ = shape[1];
-    pen_.x += kRunGap * text_.size.width;
     if (backToBaseline) pen_.y = text_.origin.y;
   }
 

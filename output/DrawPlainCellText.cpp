@@ -12,9 +12,9 @@ std::u16string TrimSpaces(std::u16string line) {
   return line.substr(first, line.find_last_not_of(u' ') - first + 1);
 }
 
-int AppendElement(const CAutoCell& cell, const CCellTextSetting& text, MSElementDescr* cellDscr) {
+int AppendElement(const std::u16string& line, const CCellTextSetting& text, MSElementDescr* cellDscr) {
   MSElement element;
-  if (mdlText_createWide(&element, nullptr, cell.Text->c_str(), &text.origin, &text.rotation, &text.size,
+  if (mdlText_createWide(&element, nullptr, line.c_str(), &text.origin, &text.rotation, &text.size,
                          &text.params, nullptr, nullptr) != SUCCESS)
     return 0;
   mdlElement_setSymbology(&element, &text.color, nullptr, &text.weight);
@@ -45,9 +45,21 @@ int AppendNode(std::vector<std::u16string>& lines, const CCellTextSetting& text,
 
 }  // namespace
 
+int AppendTextLines(std::vector<std::u16string> lines, const CCellTextSetting& text, MSElementDescr* cellDscr) {
+  if (lines.empty()) return 0;
+  if (lines.size() == 1) return AppendElement(lines[0], text, cellDscr);
+  return AppendNode(lines, text, cellDscr);
+}
+
 int DrawPlainCellText(const CAutoCell& cell, const CCellTextSetting& text, MSElementDescr* cellDscr) {
   std::vector<std::u16string> lines = CQVUtiMStation::SplitCellText(cell, text.size, text.params, text.rotated);
-  if (lines.empty()) return 0;
-  if (lines.size() == 1) return AppendElement(cell, text, cellDscr);
-  return AppendNode(lines, text, cellDscr);
+  if (text.clipped) {
+    bool anything = false;
+    for (auto& line : lines) {
+      line = TextThatFits(line, text.size, text.params, text.room, text.keep);
+      anything = anything || line.find_first_not_of(kByteOrderMark) != std::u16string::npos;
+    }
+    if (!anything) return 0;
+  }
+  return AppendTextLines(std::move(lines), text, cellDscr);
 }

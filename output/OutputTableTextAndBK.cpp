@@ -3,6 +3,7 @@
 #include "output/CompletionBar.h"
 #include "output/OptionSetInForce.h"
 #include "output/OutputTexts.h"
+#include "output/TextSpill.h"
 
 void CQVUtiMStation::OutputTableTextAndBK(CQuorvelle& table, MSElementDescr* cellDscr) {
   COptionSetInForce setup(table);
@@ -34,7 +35,13 @@ void CQVUtiMStation::OutputTableTextAndBK(CQuorvelle& table, MSElementDescr* cel
       DrawDiagonalDown(cell, cellDscr);
     }
   });
-  pass([&](const CAutoCell& cell) {
-    if (importObj & kImportTexts) DrawAutoCellText(cell, cellDscr);
-  });
+  // Texts last, each knowing how far it may run over the empty cells beside it.
+  for (const auto& row : table.Rows) {
+    const std::vector<CTextSpill> spills =
+        importObj & kImportTexts ? RowTextSpills(row.Cells) : std::vector<CTextSpill>(row.Cells.size());
+    for (size_t i = 0; i < row.Cells.size(); ++i) {
+      if (importObj & kImportTexts) DrawAutoCellText(row.Cells[i], cellDscr, &spills[i]);
+      bar.ShowSteps(kBarDrawingContents, ++done, total);
+    }
+  }
 }

@@ -75,10 +75,11 @@ TEST_F(CellRecordTest, EveryFieldReachesItsPlace) {
   }
 }
 
-TEST_F(CellRecordTest, OrientationsOtherThanUpAndDownAreHorizontal) {
+TEST_F(CellRecordTest, OrientationsKeepTheirAnglesAndStackedText) {
   const std::pair<int, int> cases[] = {
-      {xlUpward, xlUpward}, {xlDownward, xlDownward}, {xlHorizontal, xlHorizontal},
-      {-4166, xlHorizontal}, {0, xlHorizontal},        {90, xlHorizontal},
+      {xlUpward, xlUpward},     {xlDownward, xlDownward}, {xlHorizontal, xlHorizontal}, {xlVertical, xlVertical},
+      {45, 45},                 {-30, -30},               {1, 1},                       {0, xlHorizontal},
+      {90, xlUpward},           {-90, xlDownward},        {91, xlHorizontal},           {-4200, xlHorizontal},
   };
   for (auto [sent, stored] : cases) {
     sim::CellDescription d = CellAt("$A$1");

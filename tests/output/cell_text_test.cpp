@@ -261,8 +261,10 @@ TEST_F(DrawCellTextTest, CentredRichTextMovesLeftByHalfTheRest) {
   // The whole text is 45 wide, its first run 27: the node starts 9 left of the centre.
   EXPECT_NEAR(drawn[0].x, 10 + 50 - 9, 1e-9);
   EXPECT_EQ(drawn[0].just, TXTJUST_CB);
-  // Later runs are left-justified after the first.
+  // Later runs are left-justified after the first, as its characters would follow:
+  // no gap where the runs meet.
   EXPECT_EQ(drawn[2].just, TXTJUST_LB);
+  EXPECT_NEAR(drawn[2].x, drawn[1].x + 27, 1e-9);
 }
 
 // With a font map the runs of a rich text are read before the map is prepared (the

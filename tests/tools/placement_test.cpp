@@ -41,8 +41,9 @@ TEST_F(PlacementTest, ATableOf200By50CellsKeepsEveryElementAsItWasPlacedBefore) 
   for (auto it = linkages.begin(); it != linkages.end();)
     it = (*it)["key"] == 3 || (*it)["key"] == 4 ? linkages.erase(it) : it + 1;
   // Taken from the shell as it placed tables before descriptors appended in constant
-  // time and elements were stored in their compact form.
-  EXPECT_EQ("3d0dc149de46e997", Digest(dump.dump()));
+  // time and elements were stored in their compact form, since the headings too wide
+  // for their columns end at the next heading.
+  EXPECT_EQ("2274a1362f4dd4eb", Digest(dump.dump()));
 }
 
 }  // namespace
