@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "sim/Strings.h"
+#include "sim/addin/ColumnFit.h"
 
 namespace sim {
 
-DisplayedText DisplayedTextOf(const CellData& cell, bool date1904) {
+DisplayedText DisplayedTextOf(const CellData& cell, bool date1904, const CellStyle& style, long long cellPixels) {
   CellValueForFormat value;
   switch (cell.kind) {
     case CellValueKind::Empty:
@@ -28,7 +29,9 @@ DisplayedText DisplayedTextOf(const CellData& cell, bool date1904) {
   }
   value.number = cell.number;
   value.text = cell.Text();
-  return FormatCellValue(value, cell.NumberFormat(), date1904);
+  DisplayedText shown = FormatCellValue(value, cell.NumberFormat(), date1904);
+  if (style.alignment.shrinkToFit || style.alignment.textRotation != 0) return shown;
+  return FitToColumn(std::move(shown), cell.number, style.font, cellPixels);
 }
 
 std::string ValueText(const CellData& cell) {

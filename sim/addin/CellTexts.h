@@ -10,9 +10,11 @@
 
 namespace sim {
 
-// Range.Text: the value under the cell's number format ("" for an empty cell), and
-// the colour section that shows it, if any.
-DisplayedText DisplayedTextOf(const CellData& cell, bool date1904);
+// Range.Text: the value under the cell's number format ("" for an empty cell) as the
+// cell shows it in its width, `cellPixels` being that of its column or merged area
+// (FitToColumn), and the colour section that shows it, if any. A cell that shrinks
+// its text to fit, or turns it, shows the number whole.
+DisplayedText DisplayedTextOf(const CellData& cell, bool date1904, const CellStyle& style, long long cellPixels);
 // The value as text: numbers in their shortest exact form, TRUE or FALSE, texts and
 // errors as they are.
 std::string ValueText(const CellData& cell);

@@ -104,19 +104,22 @@ CellDescription CRangeRecords::Describe(int row, int column) const {
   CellRect own{row, column, row, column};
   cell.address = AbsoluteAddressOf(own);
   cell.mergeAddress = cell.address;
+  long long cellPixels = geometry_.ColumnPixels(column);
   if (const CellRect* area = MergedAreaAt(row, column)) {
     cell.mergeAddress = AbsoluteAddressOf(*area);
     CellBox areaBox = geometry_.AreaBoxIn(range_, *area);
     cell.layoutWidth = areaBox.width;
     cell.layoutHeight = areaBox.height;
+    cellPixels = geometry_.ColumnsPixels(area->firstColumn, area->lastColumn);
   }
   const CellStyle& style = StyleAt(row, column);
-  DescribeFormat(FindCell(cells_, row, column), style, cell);
+  DescribeFormat(FindCell(cells_, row, column), style, cellPixels, cell);
   DescribeBorders(row, column, style, cell);
   return cell;
 }
 
-void CRangeRecords::DescribeFormat(const CellData* data, const CellStyle& style, CellDescription& cell) const {
+void CRangeRecords::DescribeFormat(const CellData* data, const CellStyle& style, long long cellPixels,
+                                   CellDescription& cell) const {
   const FontData& font = style.font;
   cell.fontName = font.name;
   cell.fontSize = font.size;
@@ -135,7 +138,7 @@ void CRangeRecords::DescribeFormat(const CellData* data, const CellStyle& style,
   DescribeFill(style.fill, cell);
 
   if (!data || data->kind == CellValueKind::Empty) return;
-  DisplayedText shown = DisplayedTextOf(*data, book_.date1904);
+  DisplayedText shown = DisplayedTextOf(*data, book_.date1904, style, cellPixels);
   cell.text = Utf8ToUtf16(shown.text);
   if (shown.colorIndex) cell.fontColor = ToExcelRgb(PaletteColor(*shown.colorIndex));
   cell.textInfo1 = style.numberFormat;

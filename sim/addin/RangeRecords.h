@@ -41,7 +41,8 @@ class CRangeRecords {
  private:
   const CellStyle& StyleAt(int row, int column) const;
   const CellRect* MergedAreaAt(int row, int column) const;
-  void DescribeFormat(const CellData* data, const CellStyle& style, CellDescription& cell) const;
+  // cellPixels: the width of the cell's column, or of its merged area.
+  void DescribeFormat(const CellData* data, const CellStyle& style, long long cellPixels, CellDescription& cell) const;
   void DescribeBorders(int row, int column, const CellStyle& style, CellDescription& cell) const;
 
   const WorkbookData& book_;

@@ -27,12 +27,25 @@ std::size_t SignificantDigits(const std::string& text) {
   return count;
 }
 
-std::string Scientific(const DecimalNumber& number) {
+// The decimals General shows of a number with that many integer digits (≤ 0 below
+// 1): as many as fit beside them and the point in eleven characters; below 1, "0."
+// leaves nine.
+int PlainDecimals(int integerDigits) { return integerDigits > 0 ? std::max(0, kWidth - 1 - integerDigits) : kWidth - 2; }
+
+// The plain form with that many decimals at most; none when its integer part is
+// longer than General ever shows.
+std::optional<std::string> Plain(const DecimalNumber& number, int decimals) {
+  FixedDigits fixed = RoundToFixed(number, decimals);
+  if (static_cast<int>(fixed.integer.size()) > kWidth) return std::nullopt;
+  return WithoutTrailingZeros(fixed);
+}
+
+std::string Scientific(const DecimalNumber& number, int decimals) {
   int exponent = number.exponent - 1;
-  FixedDigits mantissa = RoundToFixed(number.Shifted(-exponent), kScientificDecimals);
+  FixedDigits mantissa = RoundToFixed(number.Shifted(-exponent), decimals);
   if (mantissa.integer.size() > 1) {  // 9.999995 rounds to 10
     ++exponent;
-    mantissa = RoundToFixed(number.Shifted(-exponent), kScientificDecimals);
+    mantissa = RoundToFixed(number.Shifted(-exponent), decimals);
   }
   std::string digits = std::to_string(std::abs(exponent));
   if (digits.size() < 2) digits.insert(digits.begin(), '0');
@@ -46,18 +59,37 @@ std::string GeneralNumberText(double value) {
   if (number.IsZero()) return "0";
   std::string sign = value < 0 ? "-" : "";
   int integerDigits = number.exponent;
-  if (integerDigits > kWidth) return sign + Scientific(number);
+  if (integerDigits > kWidth) return sign + Scientific(number, kScientificDecimals);
   if (integerDigits > 0) {
-    // As many decimals as fit beside the integer digits and the point.
-    FixedDigits fixed = RoundToFixed(number, std::max(0, kWidth - 1 - integerDigits));
-    if (static_cast<int>(fixed.integer.size()) > kWidth) return sign + Scientific(number);
-    return sign + WithoutTrailingZeros(fixed);
+    std::optional<std::string> plain = Plain(number, PlainDecimals(integerDigits));
+    return sign + (plain ? *plain : Scientific(number, kScientificDecimals));
   }
-  // Below 1, "0." leaves nine decimals; scientific notation wins only when it shows
-  // more of the number.
-  std::string fixed = WithoutTrailingZeros(RoundToFixed(number, kWidth - 2));
-  std::string scientific = Scientific(number);
-  return sign + (SignificantDigits(scientific) > SignificantDigits(fixed) ? scientific : fixed);
+  // Scientific notation wins only when it shows more of the number.
+  std::string plain = *Plain(number, PlainDecimals(integerDigits));
+  std::string scientific = Scientific(number, kScientificDecimals);
+  return sign + (SignificantDigits(scientific) > SignificantDigits(plain) ? scientific : plain);
+}
+
+std::optional<std::string> GeneralNumberTextWithin(double value, const std::function<bool(const std::string&)>& fits) {
+  std::string standard = GeneralNumberText(value);
+  if (fits(standard)) return standard;
+  DecimalNumber number = ToDecimal(value);
+  if (number.IsZero()) return std::nullopt;
+  const std::string sign = value < 0 ? "-" : "";
+  // Each form with fewer decimals until one fits.
+  std::optional<std::string> plain;
+  if (number.exponent <= kWidth)
+    for (int decimals = PlainDecimals(number.exponent); decimals >= 0 && !plain; --decimals) {
+      std::optional<std::string> text = Plain(number, decimals);
+      if (!text) break;
+      if (fits(sign + *text)) plain = sign + *text;
+    }
+  if (plain && number.exponent > 0) return plain;
+  std::optional<std::string> scientific;
+  for (int decimals = kScientificDecimals; decimals >= 0 && !scientific; --decimals)
+    if (std::string text = sign + Scientific(number, decimals); fits(text)) scientific = text;
+  if (!plain || !scientific) return plain ? plain : scientific;
+  return SignificantDigits(*scientific) > SignificantDigits(*plain) ? scientific : plain;
 }
 
 }  // namespace sim

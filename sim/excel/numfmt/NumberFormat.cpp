@@ -47,6 +47,14 @@ std::optional<ChosenSection> ChooseSection(const std::vector<const FormatSection
   return std::nullopt;
 }
 
+// A section of General alone, as the value shows it with its own sign: Excel shortens
+// it to its column. General among literals ("\"$\"General", "-General") is treated
+// as any other format.
+bool IsGeneralAlone(const FormatSection& section, double value, const ChosenSection& chosen) {
+  return section.tokens.size() == 1 && section.tokens[0].kind == FormatTokenKind::General &&
+         (value >= 0 || chosen.showsMinus);
+}
+
 // A text value: the fourth section, or a section written for text ("@"); without
 // one the text shows as it is.
 DisplayedText FormatText(const std::vector<FormatSection>& sections, const std::string& text) {
@@ -72,9 +80,9 @@ DisplayedText FormatNumber(const std::vector<FormatSection>& sections, double va
   std::vector<const FormatSection*> numberSections;
   for (const FormatSection& section : sections)
     if (!section.hasText && numberSections.size() < 3) numberSections.push_back(&section);
-  if (numberSections.empty()) return {GeneralNumberText(value)};
+  if (numberSections.empty()) return {GeneralNumberText(value), std::nullopt, NumberFit::General};
   std::optional<ChosenSection> chosen = ChooseSection(numberSections, value);
-  if (!chosen) return {std::string(kUnshowableText)};
+  if (!chosen) return {std::string(kUnshowableText), std::nullopt, NumberFit::Unshowable};
   const FormatSection& section = *chosen->section;
   std::optional<std::string> text;
   if (section.isDate) {
@@ -83,7 +91,8 @@ DisplayedText FormatNumber(const std::vector<FormatSection>& sections, double va
     text = FormatNumberSection(section, std::fabs(value));
     if (text && value < 0 && chosen->showsMinus) text->insert(text->begin(), '-');
   }
-  return {text ? *text : std::string(kUnshowableText), section.colorIndex};
+  if (!text) return {std::string(kUnshowableText), section.colorIndex, NumberFit::Unshowable};
+  return {*text, section.colorIndex, IsGeneralAlone(section, value, *chosen) ? NumberFit::General : NumberFit::Formatted};
 }
 
 }  // namespace

@@ -19,12 +19,20 @@ struct CellValueForFormat {
   std::string text;   // Text and Error ("#DIV/0!"), UTF-8
 };
 
+// What a number's text becomes in a column too narrow for it: a number under a
+// format fills the cell with '#'; one under General alone is first shortened
+// (GeneralNumberTextWithin); a value the format cannot show (kUnshowableText) fills
+// the cell with '#' whatever its width. Texts, booleans and errors are no number:
+// they run into the neighbouring cells or are cut.
+enum class NumberFit { NotANumber, Formatted, General, Unshowable };
+
 struct DisplayedText {
   std::string text;  // UTF-8
   // The section's colour ([Red], [Color10]) as an index into the workbook's palette
   // of indexed colours (8-63: [Black] is 8, [Red] 10, [ColorN] N + 7), so that a
   // workbook with its own palette shows its own colours.
   std::optional<int> colorIndex;
+  NumberFit fit = NumberFit::NotANumber;
 };
 
 // Codes longer than this are not read; the value is shown as General instead.

@@ -77,8 +77,12 @@ double CSheetGeometry::TopPoints(int row) const {
 }
 
 double CSheetGeometry::ColumnsWidth(int first, int last) const {
+  return static_cast<double>(ColumnsPixels(first, last)) * kPointsPerPixel;
+}
+
+long long CSheetGeometry::ColumnsPixels(int first, int last) const {
   if (last < first) return 0;
-  return static_cast<double>(LeftPixels(last + 1) - LeftPixels(first)) * kPointsPerPixel;
+  return LeftPixels(last + 1) - LeftPixels(first);
 }
 
 double CSheetGeometry::RowsHeight(int first, int last) const {

@@ -36,9 +36,10 @@ class CSheetGeometry {
   int ColumnPixels(int column) const;
   double ColumnWidth(int column) const;  // points
   double RowHeight(int row) const;       // points
-  // The width of columns first..last and the height of rows first..last; 0 when
-  // last < first.
+  // The width of columns first..last (in points, or in pixels) and the height of rows
+  // first..last; 0 when last < first.
   double ColumnsWidth(int first, int last) const;
+  long long ColumnsPixels(int first, int last) const;
   double RowsHeight(int first, int last) const;
   // A cell's box, relative to the top-left corner of the range.
   CellBox CellBoxIn(const CellRect& range, int row, int column) const;
