@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libbenchmark-dev libsqlite3-dev sqlite3 nlohmann-json3-dev libcli11-dev
   libzip-dev libpugixml-dev libexpat1-dev libdw-dev
   libcairo2-dev libturbojpeg0-dev libfreetype-dev libfontconfig-dev fontconfig fonts-liberation fonts-crosextra-carlito
+  fonts-wqy-microhei
   clang libclang-rt-14-dev
 )
 

@@ -7,57 +7,61 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <memory>
 
 #include "platform/paths.h"
 #include "sim/Strings.h"
 #include "sim/dgn/ElementGeometry.h"
 #include "sim/dgn/TextLayout.h"
+#include "sim/fonts/TrueTypeFaces.h"
 #include "sim/host/HostState.h"
 #include "sim/platform/SimPlatform.h"
+#include "tools/quorvelle/PictureText.h"
+#include "tools/quorvelle/PlotPens.h"
 #include "tools/quorvelle/RasterImage.h"
+#include "tools/quorvelle/TextFaces.h"
 
 namespace {
 
 struct Canvas {
   cairo_t* cr = nullptr;
   sim::Range3d range;
-  double scale = 1;
+  double scale = 1;  // pixels per storage unit
   double margin = 24;
   const DgnModel* model = nullptr;
+  TextFaces* faces = nullptr;
 
   double X(double x) const { return margin + (x - range.low.x) * scale; }
   double Y(double y) const { return margin + (range.high.y - y) * scale; }
+  // Pixels per point of a drawing placed at the table scale (master units per point).
+  double PointPixels(double tableScale) const { return tableScale * model->uorPerMaster * scale; }
 };
 
-// Near-white lines and texts would vanish on the white page and are drawn black, as
-// a print draws them; a filled area keeps its own colour, white included, so that the
-// texts on a white cell stay readable.
-void SetColour(const Canvas& c, UInt32 index, bool area = false) {
+// Colour 0 is where the module puts Excel's black; the design file's table holds white
+// there, as MicroStation's screen shows it on black, and a plot prints it black. Every
+// other colour is drawn as the table gives it, white included: Excel's white texts
+// and lines stay white on the dark fills they were made for.
+void SetColour(const Canvas& c, UInt32 index) {
   double r = 0, g = 0, b = 0;
-  if (index < 256) {
+  if (index > 0 && index < 256) {
     const RGBColorDef& rgb = c.model->colors[index];
-    if (area || !(rgb.red >= 240 && rgb.green >= 240 && rgb.blue >= 240)) {
-      r = rgb.red / 255.0;
-      g = rgb.green / 255.0;
-      b = rgb.blue / 255.0;
-    }
+    r = rgb.red / 255.0;
+    g = rgb.green / 255.0;
+    b = rgb.blue / 255.0;
   }
   cairo_set_source_rgb(c.cr, r, g, b);
 }
 
-void SetLine(const Canvas& c, const MSElement& el) {
-  cairo_set_line_width(c.cr, el.weight < 32 ? 1.0 + el.weight : 1.0);
-  static const double dot[] = {1.5, 3};
-  static const double medium[] = {6, 4};
-  static const double longDash[] = {12, 5};
-  static const double dotDash[] = {8, 3, 1.5, 3};
-  static const double shortDash[] = {3, 3};
-  static const double dashDotDot[] = {8, 3, 1.5, 3, 1.5, 3};
-  static const double longShort[] = {12, 3, 4, 3};
-  const double* dashes[] = {nullptr, dot, medium, longDash, dotDash, shortDash, dashDotDot, longShort};
-  const int counts[] = {0, 2, 2, 2, 4, 2, 6, 4};
-  int style = el.style >= 0 && el.style < 8 ? el.style : 0;
-  cairo_set_dash(c.cr, dashes[style], counts[style], 0);
+// The element's weight and line code as a plot draws them at the picture's scale;
+// never thinner than a pixel, so that the thinnest line still shows.
+void SetLine(const Canvas& c, const MSElement& el, double pointPixels) {
+  cairo_set_line_width(c.cr, std::max(1.0, WeightThicknessPoints(el.weight) * pointPixels));
+  int count = 0;
+  const double* dashes = LineCodeDashesPoints(el.style, &count);
+  double scaled[8];
+  const double dashPixels = std::max(1.0, pointPixels);
+  for (int i = 0; i < count; ++i) scaled[i] = dashes[i] * dashPixels;
+  cairo_set_dash(c.cr, count ? scaled : nullptr, count, 0);
 }
 
 void Path(const Canvas& c, const std::vector<DPoint3d>& points) {
@@ -70,92 +74,85 @@ void Path(const Canvas& c, const std::vector<DPoint3d>& points) {
   }
 }
 
-void StrokeOrFill(const Canvas& c, const MSElement& el, bool closed) {
-  SetColour(c, el.color, closed && el.fillMode);
-  SetLine(c, el);
+void StrokeOrFill(const Canvas& c, const MSElement& el, bool closed, double pointPixels) {
+  SetColour(c, el.color);
+  SetLine(c, el, pointPixels);
   if (closed) cairo_close_path(c.cr);
   if (closed && el.fillMode)
     cairo_fill_preserve(c.cr);
   cairo_stroke(c.cr);
 }
 
-// The family a text is drawn in: its TrueType font, or a plain sans-serif face for
-// resource and SHX fonts, which have no outlines here.
-std::string FontFamily(const Canvas& c, UInt32 number) {
+// The font a text is drawn in: its TrueType font, or a plain sans-serif face for
+// resource and SHX fonts, which have no outlines here. Only an installed TrueType
+// font's box was measured with the advances of the glyphs drawn, so only its texts
+// are stretched to their boxes; the others were measured a fixed width a character,
+// and their faces (a TrueType font's substitute, the sans-serif face) keep their own
+// proportions.
+PictureTextFont FontOf(const Canvas& c, const MSElement& el) {
+  PictureTextFont font;
+  font.family = "Liberation Sans";
+  font.bold = el.textParams.exFlags & TXTEXFLAG_BOLD;
+  font.italic = el.textParams.flags & TXTFLAG_ITALICS;
+  font.measured = false;
   for (const auto& f : c.model->fonts)
-    if (f.number == number && f.type == FONTTYPE_TRUETYPE) return sim::Utf16ToUtf8(f.name);
-  return "Liberation Sans";
-}
-
-// Selects the text's face at the size that makes its capitals as high as the text,
-// as the design file measures text heights. Glyph metrics are not hinted, so that
-// advances keep the proportions the text's box was measured with.
-void SelectTextFace(const Canvas& c, const MSElement& el) {
-  const bool bold = el.textParams.exFlags & TXTEXFLAG_BOLD;
-  const bool italic = el.textParams.flags & TXTFLAG_ITALICS;
-  cairo_select_font_face(c.cr, FontFamily(c, el.textParams.font).c_str(),
-                         italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_font_options_t* options = cairo_font_options_create();
-  cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-  cairo_set_font_options(c.cr, options);
-  cairo_font_options_destroy(options);
-  const double probe = 100;
-  cairo_set_font_size(c.cr, probe);
-  cairo_text_extents_t capital;
-  cairo_text_extents(c.cr, "H", &capital);
-  const double capRatio = capital.height > 0 ? capital.height / probe : 0.72;
-  cairo_set_font_size(c.cr, el.height * c.scale / capRatio);
+    if (f.number == el.textParams.font && f.type == FONTTYPE_TRUETYPE) {
+      font.family = sim::Utf16ToUtf8(f.name);
+      font.measured = sim::FindTrueTypeFace(f.name) != nullptr;
+    }
+  return font;
 }
 
 // The text on its baseline from the left-bottom corner of its box, turned with it and
-// stretched to the box's width; the underline at its distance below the baseline.
+// fitted to the box's width; the underline at its distance below the baseline.
 void DrawText(const Canvas& c, const MSElement& el) {
   std::u16string text;
   for (char16_t ch : el.text)
     if (ch != 0xFEFF) text.push_back(ch);
   if (text.empty() || el.height <= 0) return;
-  DPoint3d box[5];
-  sim::TextBox(box, el);
-  const double boxWidth = std::hypot(box[1].x - box[0].x, box[1].y - box[0].y) * c.scale;
-  const double angle = std::atan2(box[1].y - box[0].y, box[1].x - box[0].x);
-  const std::string utf8 = sim::Utf16ToUtf8(text);
-  cairo_save(c.cr);
-  SelectTextFace(c, el);
-  cairo_text_extents_t ext;
-  cairo_text_extents(c.cr, utf8.c_str(), &ext);
-  cairo_translate(c.cr, c.X(box[0].x), c.Y(box[0].y));
-  cairo_rotate(c.cr, -angle);
-  if (ext.x_advance > 0 && boxWidth > 0) cairo_scale(c.cr, boxWidth / ext.x_advance, 1);
+  DPoint3d corners[5];
+  sim::TextBox(corners, el);
+  PictureTextBox box;
+  box.x = c.X(corners[0].x);
+  box.y = c.Y(corners[0].y);
+  box.width = std::hypot(corners[1].x - corners[0].x, corners[1].y - corners[0].y) * c.scale;
+  box.height = el.height * c.scale;
+  box.angle = std::atan2(corners[1].y - corners[0].y, corners[1].x - corners[0].x);
+  box.just = el.textParams.just;
+  double underline = -1;
+  if (el.textParams.flags & TXTFLAG_UNDERLINE)
+    underline = (el.textParams.underlineSpacing > 0 ? el.textParams.underlineSpacing : 0.2 * el.height) * c.scale;
   SetColour(c, el.color);
-  cairo_move_to(c.cr, 0, 0);
-  cairo_show_text(c.cr, utf8.c_str());
-  if (el.textParams.flags & TXTFLAG_UNDERLINE) {
-    const double below = (el.textParams.underlineSpacing > 0 ? el.textParams.underlineSpacing : 0.2 * el.height) * c.scale;
-    cairo_set_line_width(c.cr, std::max(1.0, el.height * c.scale / 12));
-    cairo_move_to(c.cr, 0, below);
-    cairo_line_to(c.cr, ext.x_advance, below);
-    cairo_stroke(c.cr);
-  }
-  cairo_restore(c.cr);
+  DrawPictureText(c.cr, *c.faces, FontOf(c, el), text, box, underline);
 }
 
-void DrawNode(const Canvas& c, const ElementNode& node) {
+// Lines are as thick as a plot draws them for the table a member belongs to: a table
+// cell's scale is the master units of one point of its table.
+double TableScaleOf(const MSElement& cell) {
+  RotMatrix rotation;
+  DPoint3d s;
+  sim::SplitCellMatrix(cell.matrix, &rotation, &s);
+  const double k = std::sqrt(std::fabs(s.x * s.y));
+  return std::isfinite(k) && k > 0 ? k : 1;
+}
+
+void DrawNode(const Canvas& c, const ElementNode& node, double tableScale) {
   const MSElement& el = node.el;
+  const double pointPixels = c.PointPixels(tableScale);
   switch (el.type) {
     case LINE_ELM:
     case LINE_STRING_ELM:
       Path(c, el.points);
-      StrokeOrFill(c, el, false);
+      StrokeOrFill(c, el, false, pointPixels);
       break;
     case SHAPE_ELM:
       Path(c, el.points);
-      StrokeOrFill(c, el, true);
+      StrokeOrFill(c, el, true, pointPixels);
       break;
     case ELLIPSE_ELM:
     case ARC_ELM:
       Path(c, sim::CurvePoints(el, 96));
-      StrokeOrFill(c, el, el.type == ELLIPSE_ELM);
+      StrokeOrFill(c, el, el.type == ELLIPSE_ELM, pointPixels);
       break;
     case TEXT_ELM:
       DrawText(c, el);
@@ -163,7 +160,8 @@ void DrawNode(const Canvas& c, const ElementNode& node) {
     default:
       break;
   }
-  for (const auto& m : node.members) DrawNode(c, m);
+  if (el.type == CELL_HEADER_ELM) tableScale = TableScaleOf(el);
+  for (const auto& m : node.members) DrawNode(c, m, tableScale);
 }
 
 // The attachment's picture in its place, turned about its lower-left corner; a
@@ -230,14 +228,17 @@ std::string RenderDesignFile(const std::string& outputPath, RenderFormat format,
     return "Cannot make the picture " + outputPath + ".";
   }
   c.cr = cairo_create(surface);
+  auto faces = std::make_unique<TextFaces>();
+  c.faces = faces.get();
   cairo_set_source_rgb(c.cr, 1, 1, 1);
   cairo_paint(c.cr);
   cairo_set_line_join(c.cr, CAIRO_LINE_JOIN_ROUND);
   for (const auto& r : model.rasters)
     if (r->attached) DrawRaster(c, *r);
   for (const auto& [pos, rec] : model.elements)
-    if (!rec->deleted) DrawNode(c, rec->node);
+    if (!rec->deleted) DrawNode(c, rec->node, 1);
   cairo_destroy(c.cr);
+  faces.reset();
   std::string error;
   if (!svg && cairo_surface_write_to_png(surface, outputPath.c_str()) != CAIRO_STATUS_SUCCESS)
     error = "Cannot write the picture " + outputPath + ".";

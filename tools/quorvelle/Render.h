@@ -1,5 +1,6 @@
-// Draws the open design file to a picture a person can look at: PNG or SVG by the
-// file's extension. White paper; the design file's white is drawn black on it.
+// Draws the open design file to a picture a person can look at, as a plot prints it:
+// PNG or SVG by the file's extension. White paper; colour 0 is drawn black, and lines
+// are as thick as the plot draws their weights at the picture's scale.
 #pragma once
 
 #include <string>
