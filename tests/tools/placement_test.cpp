@@ -40,10 +40,12 @@ TEST_F(PlacementTest, ATableOf200By50CellsKeepsEveryElementAsItWasPlacedBefore) 
   json& linkages = dump["elements"][0]["linkages"];
   for (auto it = linkages.begin(); it != linkages.end();)
     it = (*it)["key"] == 3 || (*it)["key"] == 4 ? linkages.erase(it) : it + 1;
+  // The design file's font table lists the fonts installed on the machine.
+  dump.erase("fonts");
   // Taken from the shell as it placed tables before descriptors appended in constant
   // time and elements were stored in their compact form, since the headings too wide
   // for their columns end at the next heading.
-  EXPECT_EQ("2274a1362f4dd4eb", Digest(dump.dump()));
+  EXPECT_EQ("9c2428e9b932944a", Digest(dump.dump()));
 }
 
 }  // namespace
