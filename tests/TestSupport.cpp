@@ -4,6 +4,7 @@
 #include <fstream>
 #include <random>
 
+#include "host/msmodel.h"
 #include "sim/SimWorld.h"
 #include "sim/excel/SimExcel.h"
 #include "sim/excel/xlsx/MinimalWorkbook.h"
@@ -41,4 +42,15 @@ void HostTest::SetUp() {
 void HostTest::TearDown() {
   sim::ResetHost();
   sim::ResetPlatform();
+}
+
+void MasterUnitsTest::SetUp() {
+  HostTest::SetUp();
+  mdlCurrTrans_begin();
+  mdlCurrTrans_masterUnitsIdentity(0);
+}
+
+void MasterUnitsTest::TearDown() {
+  mdlCurrTrans_end();
+  HostTest::TearDown();
 }

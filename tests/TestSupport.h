@@ -34,3 +34,11 @@ class HostTest : public ::testing::Test {
   void TearDown() override;
   TempDir dir;
 };
+
+// A fresh host whose current transformation is the identity in master units, as the
+// commands draw.
+class MasterUnitsTest : public HostTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};

@@ -12,18 +12,7 @@ namespace {
 
 constexpr double kTol = 1e-9;
 
-class TransformTest : public HostTest {
- protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    mdlCurrTrans_begin();
-    mdlCurrTrans_masterUnitsIdentity(0);
-  }
-  void TearDown() override {
-    mdlCurrTrans_end();
-    HostTest::TearDown();
-  }
-};
+using TransformTest = MasterUnitsTest;
 
 #define EXPECT_POINT_NEAR(expected, actual, tol)     \
   do {                                              \

@@ -77,17 +77,8 @@ struct Picture {
   }
 };
 
-class RenderTest : public HostTest {
+class RenderTest : public MasterUnitsTest {
  protected:
-  void SetUp() override {
-    HostTest::SetUp();
-    mdlCurrTrans_begin();
-    mdlCurrTrans_masterUnitsIdentity(0);
-  }
-  void TearDown() override {
-    mdlCurrTrans_end();
-    HostTest::TearDown();
-  }
 
   Picture Render(int pixelWidth) {
     const std::string path = dir.File("picture.png");
