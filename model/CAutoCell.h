@@ -22,6 +22,8 @@ class CAutoCell : public CSerialisable {
   void SetText(std::u16string_view text);
   // The text goes, and with it the cell strings that belong to it.
   void RemoveText();
+  // Whether the cell is one of a merged area, its first cell included.
+  bool IsMerged() const { return !MergeAddress.empty() && MergeAddress != Address; }
 
   std::string Address;
   std::string MergeAddress;  // the merged area holding the cell, else the cell's own address

@@ -7,14 +7,12 @@
 
 namespace {
 
-bool IsMerged(const CAutoCell& cell) { return cell.MergeAddress != cell.Address; }
-
 // A run starts at an unmerged centre-across cell with text and takes in the empty
 // unmerged centre-across cells after it; any other cell ends it.
 enum class Mark { TextCell, EmptyCell, Other };
 
 Mark MarkOf(const CAutoCell& cell) {
-  if (IsMerged(cell) || cell.HorizontalAlignment != xlCenterAcrossSelection) return Mark::Other;
+  if (cell.IsMerged() || cell.HorizontalAlignment != xlCenterAcrossSelection) return Mark::Other;
   return cell.HasText() ? Mark::TextCell : Mark::EmptyCell;
 }
 
@@ -29,9 +27,9 @@ void ApplyToRow(std::vector<CAutoCell>& cells) {
     if (marks[j] != Mark::TextCell || marks[j + 1] != Mark::EmptyCell) continue;
     CAutoCell& last = cells[j];
     CAutoCell& next = cells[j + 1];
-    if (!IsMerged(last)) runStart = j;
+    if (!last.IsMerged()) runStart = j;
     const std::string area = cells[runStart].Address + ":" + next.Address;
-    const double width = (IsMerged(last) ? last.LayoutWidth : last.Width) + next.Width;
+    const double width = (last.IsMerged() ? last.LayoutWidth : last.Width) + next.Width;
     for (size_t i = runStart; i <= j + 1; ++i) {
       cells[i].MergeAddress = area;
       cells[i].LayoutWidth = width;

@@ -14,6 +14,9 @@ class CAutoCell;
 class CAutoFont;
 class QuorvelleSetup;
 
+// The gap between the lines of a text, in text heights.
+constexpr double kLineSpacingRatio = 0.75;
+
 // Which characters of a text too wide for its room stay: the first ones (a text that
 // runs to the right), the last ones (to the left), or the middle ones (centred).
 enum class ETextKeep { Start, End, Middle };

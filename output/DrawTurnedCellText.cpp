@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr double kLineSpacingRatio = 0.75;
 // Stacked characters follow each other as closely as the lines of a sheet's cell:
 // about 1.36 times the font's size apart.
 constexpr double kStackedSpacingRatio = 0.36;

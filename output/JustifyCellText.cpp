@@ -1,11 +1,10 @@
 #include "model/CAutoCell.h"
 #include "model/ExcelConstants.h"
 #include "output/CQVUtiMStation.h"
+#include "output/CellTextDrawing.h"
 #include "settings/QuorvelleSetup.h"
 
 namespace {
-
-constexpr double kLineSpacingRatio = 0.75;
 
 // Columns of the tables: left (any other alignment), centre, right. Rows: top (any
 // other alignment), centre, bottom.

@@ -8,12 +8,10 @@
 
 namespace {
 
-bool IsMerged(const CAutoCell& cell) { return !cell.MergeAddress.empty() && cell.MergeAddress != cell.Address; }
-
 // Only a text left on one line may run over its neighbours; filled, justified and
 // distributed texts stay in their cells, as do the texts of merged areas.
 bool MaySpill(const CAutoCell& cell) {
-  if (!cell.HasText() || cell.WrapText || cell.Orientation != xlHorizontal || IsMerged(cell)) return false;
+  if (!cell.HasText() || cell.WrapText || cell.Orientation != xlHorizontal || cell.IsMerged()) return false;
   const int a = cell.HorizontalAlignment;
   return a == xlGeneral || a == xlLeft || a == xlRight || a == xlCenter;
 }
@@ -24,7 +22,7 @@ bool SpillsLeft(const CAutoCell& cell) {
 }
 
 // A cell that holds nothing a text could be drawn over.
-bool IsOpen(const CAutoCell& cell) { return !cell.HasText() && !IsMerged(cell); }
+bool IsOpen(const CAutoCell& cell) { return !cell.HasText() && !cell.IsMerged(); }
 
 // How far the cell's text (its first line) reaches past the side of the cell it
 // spills to; 0 or less when it fits.
