@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <map>
+#include <memory>
 
 #include "sim/Strings.h"
 
@@ -33,7 +34,7 @@ const std::pair<const char*, const char*> kWindowsAliases[] = {
 // Family name -> the file of its regular face (any face when there is no regular one).
 std::map<std::string, std::string> TrueTypeFamilies() {
   std::map<std::string, std::string> families;
-  FcConfig* config = FcInitLoadConfigAndFonts();
+  FcConfig* config = FontConfiguration();
   if (!config) return families;
   FcPattern* pattern = FcPatternCreate();
   FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_WEIGHT, FC_SLANT, FC_FONTFORMAT, nullptr);
@@ -58,7 +59,6 @@ std::map<std::string, std::string> TrueTypeFamilies() {
   if (set) FcFontSetDestroy(set);
   FcObjectSetDestroy(objects);
   FcPatternDestroy(pattern);
-  FcConfigDestroy(config);
   return families;
 }
 
@@ -74,6 +74,12 @@ std::vector<Font> LoadFonts() {
 }
 
 }  // namespace
+
+FcConfig* FontConfiguration() {
+  static const std::unique_ptr<FcConfig, decltype(&FcConfigDestroy)> config(FcInitLoadConfigAndFonts(),
+                                                                           &FcConfigDestroy);
+  return config.get();
+}
 
 const std::vector<Font>& InstalledFonts() {
   static const std::vector<Font> fonts = LoadFonts();

@@ -5,6 +5,8 @@
 // those are installed.
 #pragma once
 
+#include <fontconfig/fontconfig.h>
+
 #include <string>
 #include <vector>
 
@@ -12,6 +14,10 @@
 
 namespace sim {
 
+// fontconfig's configuration of the installed fonts, loaded once and let go at exit
+// (the library's own current one would stay allocated to the end); null when it
+// cannot be loaded.
+FcConfig* FontConfiguration();
 // Every installed font, read once.
 const std::vector<Font>& InstalledFonts();
 // The installed font of that kind and name (ignoring case), or null.

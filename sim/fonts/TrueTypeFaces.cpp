@@ -82,18 +82,10 @@ double CapHeightUnits(FT_Face face) {
   return face->units_per_EM;
 }
 
-// fontconfig's configuration, loaded once and let go at exit: the library's own
-// current one would stay allocated to the end.
-FcConfig* FontConfig() {
-  static const std::unique_ptr<FcConfig, decltype(&FcConfigDestroy)> config(FcInitLoadConfigAndFonts(),
-                                                                           &FcConfigDestroy);
-  return config.get();
-}
-
 // The file of the upright bold face of normal width of a family, as fontconfig lists
 // the installed faces; empty when the family has none.
 std::string BoldFileOf(const char* family) {
-  FcConfig* config = FontConfig();
+  FcConfig* config = FontConfiguration();
   if (!config || !family || !*family) return "";
   FcPattern* pattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, family, FC_WEIGHT, FcTypeInteger,
                                       FC_WEIGHT_BOLD, FC_SLANT, FcTypeInteger, FC_SLANT_ROMAN, FC_WIDTH,

@@ -163,7 +163,7 @@ bool SomeFontHas(char32_t c) {
   FcCharSetAddChar(set, c);
   FcPatternAddCharSet(pattern, FC_CHARSET, set);
   FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, nullptr);
-  FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+  FcFontSet* fonts = FcFontList(sim::FontConfiguration(), pattern, objects);
   const bool found = fonts && fonts->nfont > 0;
   if (fonts) FcFontSetDestroy(fonts);
   FcObjectSetDestroy(objects);

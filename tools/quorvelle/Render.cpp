@@ -2,7 +2,6 @@
 
 #include <cairo-svg.h>
 #include <cairo.h>
-#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <cmath>
@@ -245,9 +244,9 @@ std::string RenderDesignFile(const std::string& outputPath, RenderFormat format,
   cairo_surface_finish(surface);
   if (svg && cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) error = "Cannot write the picture " + outputPath + ".";
   cairo_surface_destroy(surface);
-  // Let cairo and fontconfig give back their caches, so that a leak check of the
-  // shell sees only leaks of its own.
+  // Let cairo give back its caches, so that a leak check of the shell sees only leaks
+  // of its own. fontconfig's configuration is the one the fonts are listed with,
+  // which goes at exit.
   cairo_debug_reset_static_data();
-  FcFini();
   return error;
 }

@@ -2,6 +2,8 @@
 
 #include <cairo-ft.h>
 
+#include "sim/fonts/FontCatalog.h"
+
 namespace {
 
 // The room of a space character in ems, or -1 for any other character. A space that
@@ -83,10 +85,10 @@ TextFaces::Family& TextFaces::FamilyOf(const std::string& family, bool bold, boo
   FcPatternAddInteger(f->request, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(f->request, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
   FcPatternAddBool(f->request, FC_OUTLINE, FcTrue);
-  FcConfigSubstitute(nullptr, f->request, FcMatchPattern);
+  FcConfigSubstitute(sim::FontConfiguration(), f->request, FcMatchPattern);
   FcDefaultSubstitute(f->request);
   FcResult result = FcResultNoMatch;
-  f->match = FcFontMatch(nullptr, f->request, &result);
+  f->match = FcFontMatch(sim::FontConfiguration(), f->request, &result);
   if (f->match) {
     f->face = FaceOfFont(f->match);
     if (FcPatternGetCharSet(f->match, FC_CHARSET, 0, &f->charset) != FcResultMatch) f->charset = nullptr;
@@ -125,13 +127,13 @@ cairo_font_face_t* TextFaces::Fallback(Family& f, FcChar32 c) {
   cairo_font_face_t* face = nullptr;
   if (!f.sorted) {
     FcResult result = FcResultNoMatch;
-    f.sorted = FcFontSort(nullptr, f.request, FcTrue, nullptr, &result);
+    f.sorted = FcFontSort(sim::FontConfiguration(), f.request, FcTrue, nullptr, &result);
   }
   for (int i = 0; f.sorted && i < f.sorted->nfont && !face; ++i) {
     FcCharSet* has = nullptr;
     if (FcPatternGetCharSet(f.sorted->fonts[i], FC_CHARSET, 0, &has) != FcResultMatch || !FcCharSetHasChar(has, c))
       continue;
-    FcPattern* font = FcFontRenderPrepare(nullptr, f.request, f.sorted->fonts[i]);
+    FcPattern* font = FcFontRenderPrepare(sim::FontConfiguration(), f.request, f.sorted->fonts[i]);
     if (!font) continue;
     face = FaceOfFont(font);  // cairo keeps a copy of what it needs
     FcPatternDestroy(font);

@@ -27,18 +27,15 @@ constexpr std::size_t kMaxFontNameBytes = 255;
 // The name goes in as one family, not through FcNameParse, so that a name holding
 // ',', ':' or '-' is not read as a list of families or properties.
 std::string SubstituteFamily(const std::string& fontName) {
-  // Loaded once and let go at exit: the library's own current configuration would
-  // stay allocated to the end.
-  static const std::unique_ptr<FcConfig, decltype(&FcConfigDestroy)> config(FcInitLoadConfigAndFonts(),
-                                                                           &FcConfigDestroy);
+  FcConfig* config = FontConfiguration();
   FcPattern* pattern = config ? FcPatternCreate() : nullptr;
   if (!pattern) return "";
   std::string family;
   if (FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(fontName.c_str())) &&
-      FcConfigSubstitute(config.get(), pattern, FcMatchPattern)) {
+      FcConfigSubstitute(config, pattern, FcMatchPattern)) {
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    if (FcPattern* match = FcFontMatch(config.get(), pattern, &result)) {
+    if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
       FcChar8* name = nullptr;
       if (FcPatternGetString(match, FC_FAMILY, 0, &name) == FcResultMatch && name)
         family = reinterpret_cast<const char*>(name);
