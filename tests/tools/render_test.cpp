@@ -290,21 +290,23 @@ TEST_F(RenderTest, OnlyTextsMeasuredWithTheirOwnGlyphsAreStretchedToTheirBoxes) 
 TEST_F(RenderTest, LinesAreAsThickAsAPlotDrawsThemAtThePicturesScale) {
   // The rectangle is 200 master units wide and the picture 24 pixels of margin on
   // either side: a point of the drawing (a master unit at scale 1) is (width - 48) /
-  // 200 pixels. Weight w is (w + 1) x 0.18 mm thick; at least one pixel.
+  // 200 pixels. Weight w is (w + 1) x 0.18 mm thick; at least one pixel. A line of
+  // its level's weight (0xFFFFFFFF) is drawn as the thinnest.
   struct Case {
     UInt32 weight;
     int pixelWidth;
     double tableScale;  // 0: not in a cell
+    UInt32 drawnAs;
   } cases[] = {
-      {0, 248, 0}, {0, 1648, 0}, {4, 448, 0},  {4, 1648, 0},
-      {4, 1648, 1}, {4, 1648, 3}, {10, 848, 0.5},
+      {0, 248, 0, 0},   {0, 1648, 0, 0},   {4, 448, 0, 4},    {4, 1648, 0, 4},
+      {4, 1648, 1, 4},  {4, 1648, 3, 4},   {10, 848, 0.5, 10}, {0xFFFFFFFF, 1648, 0, 0},
   };
   for (const Case& c : cases) {
     Clear();
     AddRectangle(0, c.weight, false, c.tableScale);
     const Picture p = Render(c.pixelWidth);
     const double pointPixels = (c.pixelWidth - 48) / 200.0;
-    const double expected = std::max(1.0, (c.weight + 1) * 0.18 * 72 / 25.4 * pointPixels);
+    const double expected = std::max(1.0, (c.drawnAs + 1) * 0.18 * 72 / 25.4 * pointPixels);
     // The top edge where it crosses the middle column.
     int top = 0;
     while (top < p.height && !p.Dark(p.width / 2, top)) ++top;

@@ -1,7 +1,5 @@
 #include "tools/quorvelle/PlotPens.h"
 
-#include <algorithm>
-
 namespace {
 
 // A plot's pen table commonly gives weight w (w + 1) x 0.18 mm: weight 0, the thin
@@ -13,7 +11,9 @@ constexpr double kPointsPerMillimetre = 72 / 25.4;
 }  // namespace
 
 double WeightThicknessPoints(std::uint32_t weight) {
-  return (std::min<std::uint32_t>(weight, 31) + 1) * kMillimetresPerWeightStep * kPointsPerMillimetre;
+  // Weights past 31 are none a line has of its own (0xFFFFFFFF takes its level's):
+  // drawn as the thinnest.
+  return (weight < 32 ? weight + 1 : 1) * kMillimetresPerWeightStep * kPointsPerMillimetre;
 }
 
 const double* LineCodeDashesPoints(int style, int* count) {

@@ -7,7 +7,8 @@
 
 #include <cstdint>
 
-// The thickness of a line of the weight (0 to 31; heavier counts as 31), in points.
+// The thickness of a line of the weight (0 to 31; any other, such as the by-level
+// 0xFFFFFFFF, is drawn as 0), in points.
 double WeightThicknessPoints(std::uint32_t weight);
 
 // The dashes of a line code (0 to 7; other codes are solid): on and off lengths in
