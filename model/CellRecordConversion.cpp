@@ -22,8 +22,7 @@ int StoredOrientation(int sent) {
   if (sent == xlUpward || sent == xlDownward || sent == xlVertical) return sent;
   if (sent == kMaxOrientationDegrees) return xlUpward;
   if (sent == -kMaxOrientationDegrees) return xlDownward;
-  if (sent == 0 || sent < -kMaxOrientationDegrees || sent > kMaxOrientationDegrees) return xlHorizontal;
-  return sent;
+  return IsOrientationAngle(sent) ? sent : xlHorizontal;
 }
 
 }  // namespace

@@ -20,6 +20,9 @@ constexpr int xlDownward = -4170;
 constexpr int xlVertical = -4166;  // stacked: one character under the other
 // Any other orientation is an angle in degrees, -90 to 90, counter-clockwise.
 constexpr int kMaxOrientationDegrees = 90;
+constexpr bool IsOrientationAngle(int orientation) {
+  return orientation != 0 && orientation >= -kMaxOrientationDegrees && orientation <= kMaxOrientationDegrees;
+}
 
 // Border line styles.
 constexpr int xlContinuous = 1;

@@ -56,6 +56,9 @@ int AppendTextLines(std::vector<std::u16string> lines, const CCellTextSetting& t
 int DrawAngledCellText(const CAutoCell& cell, CCellTextSetting text, MSElementDescr* cellDscr);
 // Stacked text: one character under the other, top to bottom, upright.
 int DrawStackedCellText(const CAutoCell& cell, CCellTextSetting text, MSElementDescr* cellDscr);
+// The pieces of a text between its line feeds (the feeds left out); one for a text
+// without feeds.
+std::vector<std::u16string_view> SegmentsAtFeeds(std::u16string_view text);
 // The whole characters of the text that fit the width, the ones the keep names; a
 // leading byte-order mark stays. Measured as the host draws the text.
 std::u16string TextThatFits(std::u16string_view text, const TextSizeParam& size, const TextParamWide& params,

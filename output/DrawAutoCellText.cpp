@@ -14,14 +14,10 @@ namespace {
 constexpr double kNoFixedWidth = 1e-6;
 constexpr double kUnderlineSpacingRatio = 0.2;
 
-bool IsAngle(int orientation) {
-  return orientation != 0 && orientation >= -kMaxOrientationDegrees && orientation <= kMaxOrientationDegrees;
-}
-
 RotMatrix TextRotation(int orientation) {
   double angle = orientation == xlUpward     ? fc_pi * 0.5
                  : orientation == xlDownward ? -fc_pi * 0.5
-                 : IsAngle(orientation)      ? orientation * fc_pi / 180.0
+                 : IsOrientationAngle(orientation)      ? orientation * fc_pi / 180.0
                                              : 0.0;
   RotMatrix rotation;
   mdlRMatrix_fromAngle(&rotation, angle);
@@ -99,7 +95,7 @@ int CQVUtiMStation::DrawAutoCellText(const CAutoCell& cell, MSElementDescr* cell
   } else {
     text.origin.x += shift;
     if (cell.Orientation == xlVertical) return DrawStackedCellText(cell, text, cellDscr);
-    if (IsAngle(cell.Orientation)) return DrawAngledCellText(cell, text, cellDscr);
+    if (IsOrientationAngle(cell.Orientation)) return DrawAngledCellText(cell, text, cellDscr);
     JustifyRotatedText(text.size, text.params, text.origin, cell);
     text.rotated = true;
   }

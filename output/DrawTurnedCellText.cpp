@@ -43,16 +43,6 @@ DPoint3d BlockCentre(const CAutoCell& cell, const DPoint3d& corner, const CBlock
   return centre;
 }
 
-std::vector<std::u16string> LinesAtFeeds(std::u16string_view text) {
-  std::vector<std::u16string> lines;
-  while (true) {
-    const size_t feed = text.find(u'\n');
-    lines.emplace_back(text.substr(0, feed));
-    if (feed == std::u16string_view::npos) return lines;
-    text.remove_prefix(feed + 1);
-  }
-}
-
 double WidestLine(const std::vector<std::u16string>& lines, const CCellTextSetting& text) {
   double widest = 0;
   for (const auto& line : lines)
@@ -70,7 +60,8 @@ double BlockHeight(size_t lines, const CCellTextSetting& text) {
 int DrawAngledCellText(const CAutoCell& cell, CCellTextSetting text, MSElementDescr* cellDscr) {
   text.params.lineSpacing = kLineSpacingRatio * text.size.height;
   text.params.just = TXTJUST_CC;
-  std::vector<std::u16string> lines = LinesAtFeeds(*cell.Text);
+  std::vector<std::u16string> lines;
+  for (std::u16string_view segment : SegmentsAtFeeds(*cell.Text)) lines.emplace_back(segment);
   const double along = WidestLine(lines, text), across = BlockHeight(lines.size(), text);
   const double angle = cell.Orientation * fc_pi / 180.0;
   const double c = std::fabs(std::cos(angle)), s = std::fabs(std::sin(angle));

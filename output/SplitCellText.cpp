@@ -1,5 +1,6 @@
 #include "model/CAutoCell.h"
 #include "output/CQVUtiMStation.h"
+#include "output/CellTextDrawing.h"
 #include "settings/QuorvelleSetup.h"
 
 // The list of lines grows with the text rather than stopping at a fixed count: no
@@ -84,15 +85,21 @@ std::vector<std::u16string> CQVUtiMStation::SplitCellText(const CAutoCell& cell,
   const double length = rotated ? cell.LayoutHeight - setup.TopMargin
                                 : cell.LayoutWidth - setup.LeftMargin - cell.IndentLevel * setup.indentWidth;
   CLineBreaker breaker(size, params, length, lines);
-  std::u16string_view text = *cell.Text;
-  while (true) {
-    const size_t feed = text.find(u'\n');
-    const std::u16string_view segment = text.substr(0, feed);
+  for (std::u16string_view segment : SegmentsAtFeeds(*cell.Text)) {
     if (cell.WrapText)
       breaker.Add(segment);
     else
       lines.emplace_back(segment);
-    if (feed == std::u16string_view::npos) return lines;
+  }
+  return lines;
+}
+
+std::vector<std::u16string_view> SegmentsAtFeeds(std::u16string_view text) {
+  std::vector<std::u16string_view> segments;
+  while (true) {
+    const size_t feed = text.find(u'\n');
+    segments.push_back(text.substr(0, feed));
+    if (feed == std::u16string_view::npos) return segments;
     text.remove_prefix(feed + 1);
   }
 }

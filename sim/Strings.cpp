@@ -43,17 +43,30 @@ std::u16string Utf8ToUtf16(std::string_view s) {
   return out;
 }
 
+namespace {
+
+// The character starting at s[i], i moved past it; an unpaired surrogate is U+FFFD.
+char32_t NextCodePoint(std::u16string_view s, size_t& i) {
+  char32_t cp = s[i++];
+  if (cp >= 0xD800 && cp <= 0xDBFF && i < s.size() && s[i] >= 0xDC00 && s[i] <= 0xDFFF)
+    return 0x10000 + ((cp - 0xD800) << 10) + (s[i++] - 0xDC00);
+  return cp >= 0xD800 && cp <= 0xDFFF ? 0xFFFD : cp;
+}
+
+}  // namespace
+
+std::u32string Utf16ToCodePoints(std::u16string_view s) {
+  std::u32string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size();) out.push_back(NextCodePoint(s, i));
+  return out;
+}
+
 std::string Utf16ToUtf8(std::u16string_view s) {
   std::string out;
   out.reserve(s.size());
-  for (size_t i = 0; i < s.size(); ++i) {
-    char32_t cp = s[i];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (s[i + 1] - 0xDC00);
-      ++i;
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;
-    }
+  for (size_t i = 0; i < s.size();) {
+    const char32_t cp = NextCodePoint(s, i);
     if (cp < 0x80) {
       out.push_back(static_cast<char>(cp));
     } else if (cp < 0x800) {

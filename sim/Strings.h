@@ -10,6 +10,8 @@ namespace sim {
 // Lossless for valid input; an unpaired surrogate or a malformed byte becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// The characters of a UTF-16 text; an unpaired surrogate becomes U+FFFD.
+std::u32string Utf16ToCodePoints(std::u16string_view text);
 
 // Wide names compared without regard to case, by the rule of the UTF-8 comparison
 // in sim/platform/TextCase.h.

@@ -2,6 +2,7 @@
 
 #include <cairo-ft.h>
 
+#include "sim/Strings.h"
 #include "sim/fonts/FontCatalog.h"
 
 namespace {
@@ -29,20 +30,6 @@ double SpaceEms(FcChar32 c) {
     case 0x205F: return 0.25;
     default: return -1;
   }
-}
-
-std::vector<FcChar32> CodePoints(std::u16string_view text) {
-  std::vector<FcChar32> out;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      out.push_back(0x10000 + ((static_cast<FcChar32>(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
-      ++i;
-    } else {
-      out.push_back(c >= 0xD800 && c <= 0xDFFF ? 0xFFFD : c);  // a lone surrogate is no character
-    }
-  }
-  return out;
 }
 
 void AppendUtf8(std::string& s, FcChar32 c) {
@@ -149,7 +136,7 @@ cairo_font_face_t* TextFaces::Face(const std::string& family, bool bold, bool it
 std::vector<TextRun> TextFaces::Split(const std::string& family, bool bold, bool italic, std::u16string_view text) {
   Family& f = FamilyOf(family, bold, italic);
   std::vector<TextRun> runs;
-  for (FcChar32 c : CodePoints(text)) {
+  for (const FcChar32 c : sim::Utf16ToCodePoints(text)) {
     cairo_font_face_t* face = f.face;
     double blank = -1;
     if (f.charset && !FcCharSetHasChar(f.charset, c)) {
